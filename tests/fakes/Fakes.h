@@ -1,0 +1,130 @@
+#pragma once
+
+#include "app/Ports.h"
+
+#include <map>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace zf::test {
+
+// Settings store stub: values live in a map, with the kind they were written as.
+class FakeSettings : public SettingsStore {
+public:
+    using Value = std::variant<bool, int, std::string, double>;
+    std::map<std::string, Value> values;
+    std::vector<std::string> writeOrder;
+    std::string failWritesFrom; // writing this name fails
+
+    ReadStatus readFlag(const std::string& n, bool& out) override { return get(n, out); }
+    ReadStatus readInt(const std::string& n, int& out) override { return get(n, out); }
+    ReadStatus readText(const std::string& n, std::string& out) override { return get(n, out); }
+    ReadStatus readDate(const std::string& n, double& out) override { return get(n, out); }
+    bool writeFlag(const std::string& n, bool v) override { return put(n, v); }
+    bool writeInt(const std::string& n, int v) override { return put(n, v); }
+    bool writeText(const std::string& n, const std::string& v) override { return put(n, v); }
+    bool writeDate(const std::string& n, double v) override { return put(n, v); }
+
+private:
+    template <typename T>
+    ReadStatus get(const std::string& n, T& out)
+    {
+        auto it = values.find(n);
+        if (it == values.end())
+            return ReadStatus::Missing;
+        // a flag is a REG_DWORD: it reads as an integer too
+        if constexpr (std::is_same_v<T, bool>) {
+            if (auto* i = std::get_if<int>(&it->second)) {
+                out = *i != 0;
+                return ReadStatus::Ok;
+            }
+        }
+        if constexpr (std::is_same_v<T, int>) {
+            if (auto* b = std::get_if<bool>(&it->second)) {
+                out = *b;
+                return ReadStatus::Ok;
+            }
+        }
+        if (auto* v = std::get_if<T>(&it->second)) {
+            out = *v;
+            return ReadStatus::Ok;
+        }
+        return ReadStatus::WrongKind;
+    }
+    bool put(const std::string& n, Value v)
+    {
+        if (!failWritesFrom.empty() && n == failWritesFrom)
+            return false;
+        values[n] = std::move(v);
+        writeOrder.push_back(n);
+        return true;
+    }
+};
+
+class FakeClock : public Clock {
+public:
+    int day = 46000; // 09.12.2025
+    uint64_t seed = 42;
+    int today() override { return day; }
+    uint64_t clockSeed() override { return seed; }
+};
+
+// Records what the core shows; answers questions from a script.
+class FakeDialogs : public Dialogs {
+public:
+    std::vector<std::string> shown;
+    std::vector<std::string> errors;
+    std::vector<bool> yesNoAnswers; // consumed front to back; Yes when empty
+    std::string inputAnswer;
+    bool inputCancels = false;
+    std::optional<std::string> fileAnswer;
+
+    void information(const std::string& t) override { shown.push_back(t); }
+    void error(const std::string& t) override { errors.push_back(t); }
+    bool askYesNo(const std::string& t, const std::string&) override
+    {
+        shown.push_back(t);
+        if (yesNoAnswers.empty())
+            return true;
+        bool a = yesNoAnswers.front();
+        yesNoAnswers.erase(yesNoAnswers.begin());
+        return a;
+    }
+    std::string inputBox(const std::string&, const std::string&, const std::string& def) override
+    {
+        return inputCancels ? def : inputAnswer;
+    }
+    std::optional<std::string> openFileName(const FileFilter&) override { return fileAnswer; }
+    std::optional<std::string> saveFileName(const FileFilter&) override { return fileAnswer; }
+};
+
+class FakeFeedback : public Feedback {
+public:
+    std::string status[2];
+    int busyDepth = 0;
+    int processed = 0;
+    std::vector<Page> pages;
+    void setStatus(int panel, const std::string& t) override { status[panel] = t; }
+    void setBusy(bool b) override { busyDepth += b ? 1 : -1; }
+    void showPage(Page p) override { pages.push_back(p); }
+    void processEvents() override { ++processed; }
+};
+
+class FakeSound : public Sound {
+public:
+    std::vector<std::string> played;
+    void playAsync(const std::string& p) override { played.push_back(p); }
+};
+
+class FakeShell : public Shell {
+public:
+    std::vector<std::string> opened;
+    bool open(const std::string& t) override
+    {
+        opened.push_back(t);
+        return true;
+    }
+};
+
+} // namespace zf::test

@@ -3,12 +3,15 @@
 #include "app/Options.h"
 #include "app/Ports.h"
 #include "app/Random.h"
+#include "analysis/Chart.h"
 #include "calc/TipSheet.h"
 #include "draws/DrawFile.h"
 #include "texts/Messages.h"
 
 #include <array>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace zf {
 
@@ -45,6 +48,14 @@ public:
     Messages& messages() { return m_messages; }
     const std::string& msg(int index) const { return m_messages[index]; }
     Random& random() { return m_random; }
+    // The chart on the "Diagramm" page; call chartChanged() after changing it.
+    ChartData& chart() { return m_chart; }
+    void chartChanged()
+    {
+        for (const auto& l : m_chartListeners)
+            l();
+    }
+    void addChartListener(std::function<void()> l) { m_chartListeners.push_back(std::move(l)); }
     const Ports& ports() const { return m_ports; }
 
     // Start-up steps 1 to 19: formats, fields, settings, language, migration,
@@ -87,6 +98,8 @@ private:
     TipSheet m_sheet;
     Messages m_messages;
     Random m_random;
+    ChartData m_chart;
+    std::vector<std::function<void()>> m_chartListeners;
 };
 
 } // namespace zf

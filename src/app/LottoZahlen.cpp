@@ -1,5 +1,6 @@
 #include "app/LottoZahlen.h"
 
+#include "analysis/Charts.h"
 #include "app/Error.h"
 #include "app/Formats.h"
 #include "app/Settings.h"
@@ -94,6 +95,9 @@ void LottoZahlen::runStartAnalyses()
 {
     // The online update, the evaluation for DateTimePicker1's date and the
     // number distribution chart join here as they are built.
+    // the evaluation before it creates a missing draw file
+    if (drawFile().exists())
+        SpeedButton2Click(*this);
 }
 
 void LottoZahlen::saveSettings(bool windowNormal)

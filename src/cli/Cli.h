@@ -35,5 +35,6 @@ using Command = int (*)(Context&);
 
 int cmdDraws(Context& c);
 int cmdSettings(Context& c);
+int cmdChart(Context& c);
 
 } // namespace zf::cli

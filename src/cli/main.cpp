@@ -22,13 +22,14 @@ namespace {
 
 const char* const kUsage =
     "usage: ziffrano-cli [--home DIR] [--settings FILE] [--set NAME=VALUE]... [--today DD.MM.YYYY] COMMAND [ARGS]\n"
-    "commands: draws, settings\n";
+    "commands: draws, settings, chart\n";
 
 const std::map<std::string, Command>& commands()
 {
     static const std::map<std::string, Command> table = {
         {"draws", cmdDraws},
         {"settings", cmdSettings},
+        {"chart", cmdChart},
     };
     return table;
 }

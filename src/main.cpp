@@ -1,10 +1,31 @@
+#include "app/LottoZahlen.h"
+#include "gui/MainWindow.h"
+#include "gui/QtDialogs.h"
+#include "gui/QtFeedback.h"
+#include "platform/HttpClient.h"
+#include "platform/QtSettingsStore.h"
+#include "platform/QtShell.h"
+#include "platform/QtSound.h"
+#include "platform/SystemClock.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QLabel label("Ziffrano");
-    label.show();
-    return app.exec();
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationDisplayName("Rozevavar Araze");
+
+    zf::QtSettingsStore settings;
+    zf::SystemClock clock;
+    zf::QtDialogs dialogs;
+    zf::QtFeedback feedback;
+    zf::QtSound sound;
+    zf::QtShell shell;
+    zf::HttpClient http;
+    zf::LottoZahlen app({&settings, &clock, &dialogs, &feedback, &sound, &shell, &http});
+
+    zf::TForm1 window(app, QApplication::arguments().mid(1));
+    feedback.attach(window);
+    window.show();
+    return qapp.exec();
 }

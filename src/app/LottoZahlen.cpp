@@ -49,8 +49,11 @@ WeekdayFilter LottoZahlen::weekdayFilter() const
 void LottoZahlen::setDateTimePicker1(double day)
 {
     // the picker refuses dates before its lowest one
-    if (day >= kFirstDrawDay)
-        dateTimePicker1 = day;
+    if (day < kFirstDrawDay)
+        return;
+    dateTimePicker1 = day;
+    for (const auto& l : m_picker1Listeners)
+        l();
 }
 
 void LottoZahlen::setDateTimePicker2(double day)

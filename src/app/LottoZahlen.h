@@ -74,6 +74,8 @@ public:
     DrawFile drawFile() const { return DrawFile(drawFilePath()); }
     WeekdayFilter weekdayFilter() const;
     void setDateTimePicker1(double day);
+    // Called after setDateTimePicker1 moved the end of the date window.
+    void addDateTimePicker1Listener(std::function<void()> l) { m_picker1Listeners.push_back(std::move(l)); }
     void setDateTimePicker2(double day);
     double dateTimePicker2() const { return m_options.date("DateTimePicker2"); }
     // Current run budget from UpDown7.
@@ -100,6 +102,7 @@ private:
     Random m_random;
     ChartData m_chart;
     std::vector<std::function<void()>> m_chartListeners;
+    std::vector<std::function<void()>> m_picker1Listeners;
 };
 
 } // namespace zf

@@ -85,7 +85,7 @@ std::vector<OptionDef> buildTable()
         spin("UpDown4", "Edit40", 0, 5, 0, P::ScheinOptimierung, "CheckBox4"),
         spin("UpDown5", "Edit41", 0, 5, 1, P::ScheinOptimierung, "CheckBox5"),
         spin("UpDown6", "Edit42", 4, 6, 5, P::ScheinOptimierung, "CheckBox9", "Richtigen"),
-        spin("UpDown7", "Edit55", 1, 30000, 50, P::Allgemein, "", "Max. Berechnungsläufe", "Tausend"),
+        spin("UpDown7", "Edit55", 1, 30000, 50, P::Allgemein, "", "Max. Berechnungsläufe          Tausend"),
         spin("UpDown8", "Edit80", 2, 14, 14, P::Lottotipp, ""),
         spin("UpDown9", "Edit88", 0, 5, 0, P::ScheinOptimierung, "CheckBox24"),
         spin("UpDown10", "Edit83", 0, 6, 2, P::Mathematisch, "CheckBox22"),
@@ -129,6 +129,38 @@ std::vector<OptionDef> buildTable()
             d.defaultInt = 700;
         if (d.stored == "width")
             d.defaultInt = 1100;
+    }
+    const char* const kPreviousDrawHint = "Übereinstimmung mit Zahlen aus vorhergehender Ziehung";
+    const char* const kHistoryHint = "Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  "
+                                     "aus deer Diagrammübersicht";
+    const std::pair<const char*, const char*> hints[] = {
+        {"CheckBox2", "Die ersten X% der am häufigsten gezogenen Zahlen bevorzugen"},
+        {"CheckBox14", "die ersten X% der am seltensten gezogenen Zahlen bevorzugen"},
+        {"CheckBox10", "die ersten X% der am längsten überfälligen Zahlen bevorzugen"},
+        {"CheckBox16", "Ziehungsdaten de rDonnerstag Ziehungen verwenden"},
+        {"CheckBox17", "Ziehungsdaten der Montags Ziehungen verwenden"},
+        {"CheckBox4", kPreviousDrawHint},
+        {"CheckBox5", kPreviousDrawHint},
+        {"CheckBox23", kPreviousDrawHint},
+        {"CheckBox9", kHistoryHint},
+        {"CheckBox28", kHistoryHint},
+        {"CheckBox34", kHistoryHint},
+        {"UpDown6", "Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden"},
+        {"UpDown17", "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen"},
+        {"UpDown20", "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen"},
+        {"UpDown18", "Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen"},
+        {"UpDown21", "Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen"},
+    };
+    // "seltensten" sits beside the preference it turns around
+    const std::pair<const char*, const char*> beside[] = {
+        {"CheckBox11", "CheckBox1"}, {"CheckBox12", "CheckBox6"}, {"CheckBox13", "CheckBox7"}};
+    for (auto& d : t) {
+        for (const auto& [control, hint] : hints)
+            if (d.control == control && d.page != P::PrintDialog)
+                d.hint = hint;
+        for (const auto& [control, partner] : beside)
+            if (d.control == control)
+                d.partner = partner;
     }
     return t;
 }

@@ -37,7 +37,8 @@ struct OptionDef {
     std::string caption;
     std::string hint;
     bool hidden;
-    std::string partner; // for a spin value: the check box it belongs to
+    std::string partner; // the control this one sits beside: a spin value's check box or spin
+                         // control, a "seltensten" box's preference
 };
 
 // Every stored value except the tip sheet's cells: the table and the current

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QLabel;
+class QWidget;
+
+namespace zf {
+
+class LottoZahlen;
+
+// Runs a command of the core; an error that ends it goes to the general error
+// display. Returns false when the command failed.
+bool runGuarded(LottoZahlen& app, const std::function<void()>& command);
+
+inline QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+// Day counts since 30.12.1899 <-> QDate.
+QDate dateOfDay(double day);
+int dayOfDate(const QDate& date);
+
+// A label that opens `target` through the Shell port when clicked.
+QLabel* linkLabel(LottoZahlen& app, const QString& objectName, const QString& text, const QString& target,
+                  QWidget* parent);
+
+// A plain label with an object name, so language files can find it.
+QLabel* makeLabel(const QString& objectName, const QString& text, QWidget* parent);
+
+} // namespace zf

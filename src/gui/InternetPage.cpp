@@ -1,0 +1,38 @@
+#include "gui/InternetPage.h"
+
+#include "gui/GuiUtil.h"
+#include "gui/OptionBinder.h"
+#include "gui/WebLinks.h"
+
+#include <QBoxLayout>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace zf {
+
+InternetPage::InternetPage(LottoZahlen& app, OptionBinder& options, QWidget* parent) : PageBase(app, options, parent)
+{
+    auto* page = new QVBoxLayout(this);
+
+    auto* proxy = new QGroupBox("Proxy", this);
+    proxy->setObjectName("GroupBoxProxy");
+    options.addRows(OptionPage::InternetOptionen, new QVBoxLayout(proxy), proxy,
+                    [](const OptionDef& d) { return d.stored.rfind("Proxy", 0) == 0; });
+    page->addWidget(proxy);
+
+    auto* fees = new QGroupBox("Bearbeitungsgebühr", this);
+    fees->setObjectName("GroupBoxGebuehr");
+    options.addRows(OptionPage::InternetOptionen, new QVBoxLayout(fees), fees);
+    page->addWidget(fees);
+
+    auto* links = new QGroupBox("Darnholm im Internet", this);
+    links->setObjectName("GroupBoxLinks");
+    auto* linkColumn = new QVBoxLayout(links);
+    int n = 0;
+    for (const char* address : kWebLinks)
+        linkColumn->addWidget(linkLabel(app, QString("LinkLabel%1").arg(++n), address, address, links));
+    page->addWidget(links);
+    page->addStretch(1);
+}
+
+} // namespace zf

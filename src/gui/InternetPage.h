@@ -1,0 +1,14 @@
+#pragma once
+
+#include "gui/PageBase.h"
+
+namespace zf {
+
+// "Internet-Optionen": the proxy, the two fees and the maker's web links.
+class InternetPage : public PageBase {
+    Q_OBJECT
+public:
+    InternetPage(LottoZahlen& app, OptionBinder& options, QWidget* parent = nullptr);
+};
+
+} // namespace zf

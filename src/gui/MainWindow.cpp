@@ -1,0 +1,199 @@
+#include "gui/MainWindow.h"
+
+#include "app/LottoZahlen.h"
+#include "gui/BerechnungPage.h"
+#include "gui/DatenbankPage.h"
+#include "gui/DiagrammPage.h"
+#include "gui/GuiUtil.h"
+#include "gui/InternetPage.h"
+#include "gui/LottotippPage.h"
+#include "gui/OptionBinder.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace zf {
+
+namespace {
+
+constexpr double kMinFontSize = 6;
+constexpr double kMaxFontSize = 48;
+
+// Menu order of the languages with their handler's name and `Sprache`.
+struct LanguageItem {
+    const char* caption;
+    const char* objectName;
+    int sprache;
+};
+const LanguageItem kLanguages[] = {
+    {"Deutsch", "Deutsch1", 0},         {"Französisch", "Franzsisch1", 2}, {"Italienisch", "Italienisch1", 9},
+    {"Englisch", "Englisch1", 1},       {"Spanisch", "Spanisch1", 3},      {"Türkisch", "Trkisch1", 4},
+    {"Russisch", "Russisch1", 5},       {"Polnisch", "Polnisch1", 8},      {"Tschechisch", "schechisch1", 7},
+    {"Niederländisch", "Niederlndisch1", 6},
+};
+
+QAction* addNamedAction(QMenu* menu, const QString& objectName, const QString& text)
+{
+    QAction* a = menu->addAction(text);
+    a->setObjectName(objectName);
+    return a;
+}
+
+} // namespace
+
+TForm1::TForm1(LottoZahlen& app, QStringList args, QWidget* parent)
+    : QMainWindow(parent), m_app(app), m_args(std::move(args)), m_options(new OptionBinder(app, this))
+{
+    setObjectName("Form1");
+    setWindowTitle("Darnholms Ziffrano  6 aus 40 Somnara");
+    setMinimumSize(640, 480);
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName("PageControl1");
+    m_lottotipp = new LottotippPage(app, *m_options, m_pages);
+    m_berechnung = new BerechnungPage(app, *m_options, m_pages);
+    m_diagramm = new DiagrammPage(app, *m_options, m_pages);
+    m_datenbank = new DatenbankPage(app, *m_options, m_pages);
+    m_internet = new InternetPage(app, *m_options, m_pages);
+    const std::pair<QWidget*, const char*> pages[] = {
+        {m_lottotipp, "Lottotipp"}, {m_berechnung, "Berechnung"}, {m_diagramm, "Diagramm"},
+        {m_datenbank, "Datenbank"}, {m_internet, "Internet-Optionen"}};
+    for (const auto& [page, title] : pages) {
+        page->setObjectName(QString("TabSheet") + title);
+        m_pages->addTab(page, title);
+    }
+    setCentralWidget(m_pages);
+    m_baseFontSize = m_pages->font().pointSizeF();
+
+    statusBar()->setObjectName("StatusBar1");
+    for (int i = 0; i < 2; ++i) {
+        m_panels[static_cast<size_t>(i)] = makeLabel(QString("StatusPanel%1").arg(i), "", this);
+        statusBar()->addWidget(m_panels[static_cast<size_t>(i)], i == 0 ? 1 : 2);
+    }
+
+    buildMenu();
+    const Options& o = app.options();
+    resize(o.integer("width"), o.integer("height"));
+    app.options().addListener([self = QPointer<TForm1>(this)](int index) {
+        if (self && Options::table()[static_cast<size_t>(index)].stored == "Sprache")
+            self->markLanguage();
+    });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildMenu()
+{
+    m_aktualisieren = menuBar()->addAction("&Aktualisieren");
+    m_aktualisieren->setObjectName("Aktualisieren1");
+    m_aktualisieren->setShortcut(QKeySequence("Ctrl+A"));
+    m_berechnen = menuBar()->addAction("&Berechnen");
+    m_berechnen->setObjectName("Berechnen1");
+    m_berechnen->setShortcut(QKeySequence("Ctrl+R"));
+
+    QMenu* language = menuBar()->addMenu("Sprache/Language/Langue");
+    language->setObjectName("Sprache1");
+    m_languages = new QActionGroup(this);
+    m_languages->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const LanguageItem& item : kLanguages) {
+        QAction* a = addNamedAction(language, item.objectName, item.caption);
+        a->setCheckable(true);
+        a->setData(item.sprache);
+        m_languages->addAction(a);
+        connect(a, &QAction::triggered, this, [this, sprache = item.sprache] {
+            m_app.applyLanguage(sprache);
+            markLanguage();
+        });
+    }
+    QAction* separator = language->addSeparator();
+    separator->setObjectName("N1");
+    separator->setVisible(false);
+    m_export = addNamedAction(language, "Export1", "Export");
+
+    QAction* close = menuBar()->addAction("S&chließen");
+    close->setObjectName("Schlieen1");
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    markLanguage();
+}
+
+void TForm1::markLanguage()
+{
+    const int sprache = m_app.options().integer("Sprache");
+    for (QAction* a : m_languages->actions())
+        a->setChecked(a->data().toInt() == sprache);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    groesse = height();
+    // after the window has been painted, as the first thing of the event loop
+    QTimer::singleShot(0, this, &TForm1::formShow);
+}
+
+void TForm1::formShow()
+{
+    const std::string home = QCoreApplication::applicationDirPath().toStdString();
+    const bool prepared = runGuarded(m_app, [&] { m_app.prepareStart(home); });
+    markLanguage();
+    if (prepared) {
+        const Options& o = m_app.options();
+        resize(o.integer("width"), o.integer("height"));
+    }
+    const bool analysed = prepared && runGuarded(m_app, [&] { m_app.runStartAnalyses(); });
+    m_started = true;
+    // Print mode: any first argument but "D". Loading and printing the tip
+    // file named by the second argument join here.
+    if (analysed && !m_args.isEmpty() && m_args.front() != "D")
+        close();
+}
+
+bool TForm1::normalState() const
+{
+    return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!m_closed) {
+        m_closed = true;
+        m_app.saveSettings(normalState());
+    }
+    event->accept();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (normalState() && isVisible()) {
+        m_app.options().setInt("height", height());
+        m_app.options().setInt("width", width());
+    }
+    if (groesse > 0 && height() != groesse) {
+        rescale(static_cast<double>(height()) / groesse);
+        groesse = height();
+    }
+}
+
+void TForm1::rescale(double factor)
+{
+    m_fontScale *= factor;
+    QFont f = m_pages->font();
+    f.setPointSizeF(std::clamp(m_baseFontSize * m_fontScale, kMinFontSize, kMaxFontSize));
+    m_pages->setFont(f);
+}
+
+} // namespace zf

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QTabWidget;
+
+namespace zf {
+
+class BerechnungPage;
+class DatenbankPage;
+class DiagrammPage;
+class InternetPage;
+class LottotippPage;
+class LottoZahlen;
+class OptionBinder;
+
+// The main window: five tab pages, the main menu and a two-panel status bar.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // args: the command-line arguments after the program name.
+    TForm1(LottoZahlen& app, QStringList args = {}, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    LottoZahlen& app() const { return m_app; }
+    OptionBinder& options() const { return *m_options; }
+    QTabWidget* pages() const { return m_pages; }
+    LottotippPage* lottotipp() const { return m_lottotipp; }
+    BerechnungPage* berechnung() const { return m_berechnung; }
+    DiagrammPage* diagramm() const { return m_diagramm; }
+    DatenbankPage* datenbank() const { return m_datenbank; }
+    InternetPage* internet() const { return m_internet; }
+    QLabel* statusPanel(int panel) const { return m_panels[static_cast<size_t>(panel)]; }
+    QAction* aktualisierenAction() const { return m_aktualisieren; }
+    QAction* berechnenAction() const { return m_berechnen; }
+    QAction* exportAction() const { return m_export; }
+
+    // True once the start-up sequence has run (successfully or not).
+    bool started() const { return m_started; }
+    // The window height the tab-page fonts were last scaled for.
+    int groesse = 0;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void formShow();
+    void buildMenu();
+    void markLanguage();
+    void rescale(double factor);
+    bool normalState() const;
+
+    LottoZahlen& m_app;
+    QStringList m_args;
+    OptionBinder* m_options;
+    QTabWidget* m_pages;
+    LottotippPage* m_lottotipp;
+    BerechnungPage* m_berechnung;
+    DiagrammPage* m_diagramm;
+    DatenbankPage* m_datenbank;
+    InternetPage* m_internet;
+    std::array<QLabel*, 2> m_panels{};
+    QAction* m_aktualisieren = nullptr;
+    QAction* m_berechnen = nullptr;
+    QAction* m_export = nullptr;
+    QActionGroup* m_languages = nullptr;
+    double m_baseFontSize = 0;
+    double m_fontScale = 1;
+    bool m_shown = false;
+    bool m_started = false;
+    bool m_closed = false;
+};
+
+} // namespace zf

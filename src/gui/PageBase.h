@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+namespace zf {
+
+class LottoZahlen;
+class OptionBinder;
+
+// A tab page of the main window: it reaches the program state, the ports
+// (app().ports()) and the option controls through this base.
+class PageBase : public QWidget {
+    Q_OBJECT
+public:
+    PageBase(LottoZahlen& app, OptionBinder& options, QWidget* parent) : QWidget(parent), m_app(app), m_options(options)
+    {
+    }
+    LottoZahlen& app() const { return m_app; }
+    OptionBinder& options() const { return m_options; }
+
+private:
+    LottoZahlen& m_app;
+    OptionBinder& m_options;
+};
+
+} // namespace zf

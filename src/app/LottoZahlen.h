@@ -4,7 +4,9 @@
 #include "app/Ports.h"
 #include "app/Random.h"
 #include "analysis/Chart.h"
+#include "calc/TipSearch.h"
 #include "calc/TipSheet.h"
+#include "draws/DrawCache.h"
 #include "draws/DrawFile.h"
 #include "texts/Messages.h"
 
@@ -72,6 +74,12 @@ public:
 
     std::string drawFilePath() const { return home + zahlenFile; }
     DrawFile drawFile() const { return DrawFile(drawFilePath()); }
+    // The draw file's in-memory copy for the calculation's history tests.
+    DrawCache& drawCache()
+    {
+        m_drawCache.setPath(drawFilePath());
+        return m_drawCache;
+    }
     WeekdayFilter weekdayFilter() const;
     void setDateTimePicker1(double day);
     // Called after setDateTimePicker1 moved the end of the date window.
@@ -93,6 +101,7 @@ public:
     bool berechnunglaeuft = false;
     int laufMax = 100000;
     CurrentDraw current;
+    CalcState calc; // the calculate button, the run counter and the number list
 
 private:
     Ports m_ports;
@@ -101,6 +110,7 @@ private:
     Messages m_messages;
     Random m_random;
     ChartData m_chart;
+    DrawCache m_drawCache{""};
     std::vector<std::function<void()>> m_chartListeners;
     std::vector<std::function<void()>> m_picker1Listeners;
 };

@@ -1,0 +1,81 @@
+// The calculation's speed on a generated history of 1,040 draws with the
+// history tests active (their defaults).
+#include "app/Formats.h"
+#include "app/LottoZahlen.h"
+#include "calc/CandidateTest.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+using namespace zf;
+
+struct BenchClock : Clock {
+    int today() override { return kFirstDrawDay + 1040 * 7 / 2 + 10; }
+    uint64_t clockSeed() override { return 1; }
+};
+
+// A program on a temporary folder with `count` draws, as zf_gen_draws writes them.
+struct Bench {
+    BenchClock clock;
+    std::filesystem::path home = std::filesystem::temp_directory_path() / "zf_calc_bench";
+    LottoZahlen app{Ports{nullptr, &clock, nullptr, nullptr, nullptr, nullptr, nullptr}};
+
+    explicit Bench(int count = 1040)
+    {
+        std::filesystem::create_directories(home);
+        app.prepareStart(home.string() + "/");
+        Random rng(1);
+        std::vector<Draw> draws;
+        int day = kFirstDrawDay;
+        for (int i = 0; i < count; ++i, day += isMonday(day) ? 3 : 4) {
+            Draw d;
+            d.datum = day;
+            for (int k = 0; k < 6;) {
+                const auto n = static_cast<uint8_t>(1 + rng.below(40));
+                if (std::find(d.zahlen.begin(), d.zahlen.begin() + k, n) == d.zahlen.begin() + k)
+                    d.zahlen[k++] = n;
+            }
+            d.zahlen[7] = static_cast<uint8_t>(1 + rng.below(5));
+            draws.push_back(d);
+        }
+        app.drawFile().rewrite(draws, "bench.tmp");
+    }
+    ~Bench() { std::filesystem::remove_all(home); }
+};
+
+void BM_CandidateTest(benchmark::State& state)
+{
+    Bench b;
+    CandidateTest test(b.app);
+    test.addAccepted({3, 11, 17, 25, 33, 40});
+    test.addAccepted({1, 8, 14, 22, 29, 36});
+    test.addAccepted({5, 12, 19, 26, 31, 38});
+    Random rng(3);
+    std::vector<Tip> candidates(4096);
+    for (Tip& t : candidates) {
+        for (int p = 0; p < 6;) {
+            const auto v = static_cast<uint8_t>(1 + rng.below(40));
+            if (std::find(t.begin(), t.begin() + p, v) == t.begin() + p)
+                t[p++] = v;
+        }
+        std::sort(t.begin(), t.end());
+    }
+    size_t i = 0;
+    int64_t accepted = 0;
+    for (auto _ : state) {
+        const Tip& t = candidates[i++ & 4095];
+        const int sum = t[0] + t[1] + t[2] + t[3] + t[4] + t[5];
+        accepted += test.test(t, sum);
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["accepted"] = benchmark::Counter(static_cast<double>(accepted) / state.iterations());
+}
+BENCHMARK(BM_CandidateTest);
+
+} // namespace
+
+BENCHMARK_MAIN();

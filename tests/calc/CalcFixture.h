@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/LottoZahlen.h"
+#include "fakes/DrawText.h"
+#include "fakes/Fakes.h"
+#include "fakes/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace zf::test {
+
+// A started program on a temporary folder with the German messages.
+struct CalcFixture : ::testing::Test {
+    TempDir dir;
+    FakeSettings store;
+    FakeClock clock;
+    FakeDialogs dialogs;
+    FakeFeedback feedback;
+    FakeSound sound;
+    LottoZahlen app{Ports{&store, &clock, &dialogs, &feedback, &sound, nullptr, nullptr}};
+
+    CalcFixture()
+    {
+        app.prepareStart(dir.home());
+        app.messages().load(std::string(ZF_SOURCE_DIR) + "/data/land/meldungen.txt.de");
+    }
+
+    void draws(const std::vector<std::string>& lines) { writeDrawFile(app.drawFilePath(), lines); }
+    void set(const char* name, int value) { app.options().setInt(name, value); }
+
+    // "1,2,3,4,5,6" -> a tip
+    static Tip tip(const std::string& text)
+    {
+        Tip t{};
+        std::istringstream in(text);
+        std::string part;
+        for (int i = 0; i < 6 && std::getline(in, part, ','); ++i)
+            t[i] = static_cast<uint8_t>(std::stoi(part));
+        return t;
+    }
+    static int sum(const Tip& t)
+    {
+        int s = 0;
+        for (uint8_t v : t)
+            s += v;
+        return s;
+    }
+};
+
+} // namespace zf::test

@@ -24,7 +24,7 @@ int main(int argc, char** argv)
     zf::HttpClient http;
     zf::LottoZahlen app({&settings, &clock, &dialogs, &feedback, &sound, &shell, &http});
 
-    zf::TForm1 window(app, QApplication::arguments().mid(1));
+    zf::TForm1 window(app, QApplication::applicationDirPath(), QApplication::arguments().mid(1));
     feedback.attach(window);
     window.show();
     return qapp.exec();

@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
@@ -51,8 +50,8 @@ QAction* addNamedAction(QMenu* menu, const QString& objectName, const QString& t
 
 } // namespace
 
-TForm1::TForm1(LottoZahlen& app, QStringList args, QWidget* parent)
-    : QMainWindow(parent), m_app(app), m_args(std::move(args)), m_options(new OptionBinder(app, this))
+TForm1::TForm1(LottoZahlen& app, QString home, QStringList args, QWidget* parent)
+    : QMainWindow(parent), m_app(app), m_home(std::move(home)), m_args(std::move(args)), m_options(new OptionBinder(app, this))
 {
     setObjectName("Form1");
     setWindowTitle("Darnholms Ziffrano  6 aus 40 Somnara");
@@ -146,8 +145,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::formShow()
 {
-    const std::string home = QCoreApplication::applicationDirPath().toStdString();
-    const bool prepared = runGuarded(m_app, [&] { m_app.prepareStart(home); });
+    const bool prepared = runGuarded(m_app, [&] { m_app.prepareStart(m_home.toStdString()); });
     markLanguage();
     if (prepared) {
         const Options& o = m_app.options();

@@ -24,8 +24,9 @@ class OptionBinder;
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    // args: the command-line arguments after the program name.
-    TForm1(LottoZahlen& app, QStringList args = {}, QWidget* parent = nullptr);
+    // home: the program directory; args: the command-line arguments after
+    // the program name.
+    TForm1(LottoZahlen& app, QString home, QStringList args = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     LottoZahlen& app() const { return m_app; }
@@ -59,6 +60,7 @@ private:
     bool normalState() const;
 
     LottoZahlen& m_app;
+    QString m_home;
     QStringList m_args;
     OptionBinder* m_options;
     QTabWidget* m_pages;

@@ -103,7 +103,8 @@ void TForm1::buildMenu()
     QMenu* language = menuBar()->addMenu("Sprache/Language/Langue");
     language->setObjectName("Sprache1");
     m_languages = new QActionGroup(this);
-    m_languages->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    // marked by markLanguage: a value outside 0..9 marks none
+    m_languages->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     for (const LanguageItem& item : kLanguages) {
         QAction* a = addNamedAction(language, item.objectName, item.caption);
         a->setCheckable(true);

@@ -7,9 +7,12 @@
 #include "gui/GuiUtil.h"
 #include "gui/MainWindow.h"
 #include "gui/OptionBinder.h"
+#include "gui/QtFeedback.h"
 #include "platform/QtSettingsStore.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDateEdit>
@@ -90,6 +93,7 @@ private slots:
     void printModeClosesAfterStartUp();
     void languageMenuMarksTheChosenLanguage();
     void failedCommandGoesToTheErrorDisplay();
+    void feedbackReachesStatusBarAndPages();
 
 private:
     QTemporaryDir m_dir;
@@ -285,6 +289,23 @@ void MainWindowTest::failedCommandGoesToTheErrorDisplay()
     QVERIFY(!runGuarded(p.app, [] { throw ConvertError("'x' ist kein gültiger Integerwert"); }));
     QVERIFY(!runGuarded(p.app, [] { throw std::runtime_error("kaputt"); }));
     QCOMPARE(p.dialogs.errors, (std::vector<std::string>{"'x' ist kein gültiger Integerwert", "kaputt"}));
+}
+
+void MainWindowTest::feedbackReachesStatusBarAndPages()
+{
+    Program p(m_dir.path());
+    QtFeedback feedback;
+    feedback.setStatus(0, "before the window: shown nowhere");
+    feedback.attach(p.window);
+    feedback.setStatus(1, "Berechnung läuft");
+    QCOMPARE(p.window.statusPanel(1)->text(), QString("Berechnung läuft"));
+    feedback.showPage(Page::Datenbank);
+    QCOMPARE(p.window.pages()->currentWidget(), static_cast<QWidget*>(p.window.datenbank()));
+    feedback.setBusy(true);
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    feedback.setBusy(false);
+    feedback.setBusy(false); // one too many must not pop a cursor it did not set
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -9,11 +9,14 @@
 #include "platform/SystemClock.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char** argv)
 {
     QApplication qapp(argc, argv);
     QApplication::setApplicationDisplayName("Rozevavar Araze");
+    // dates dd.mm.yyyy, decimal comma, thousands point wherever Qt formats
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     zf::QtSettingsStore settings;
     zf::SystemClock clock;

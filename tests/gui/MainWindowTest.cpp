@@ -18,6 +18,7 @@
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -279,7 +280,11 @@ void MainWindowTest::languageMenuMarksTheChosenLanguage()
     QCOMPARE(p.app.options().integer("Sprache"), 9);
     QVERIFY(italian->isChecked());
     QVERIFY(!german->isChecked());
-    QVERIFY(p.window.findChild<QAction*>("Export1"));
+    QStringList items;
+    for (QAction* a : p.window.findChild<QMenu*>("Sprache1")->actions())
+        items << (a->isSeparator() ? (a->isVisible() ? "-" : "(hidden -)") : a->text());
+    QCOMPARE(items, QStringList({"Deutsch", "Französisch", "Italienisch", "Englisch", "Spanisch", "Türkisch",
+                                 "Russisch", "Polnisch", "Tschechisch", "Niederländisch", "(hidden -)", "Export"}));
 }
 
 void MainWindowTest::failedCommandGoesToTheErrorDisplay()

@@ -15,6 +15,8 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace zf {
 
 namespace {
@@ -30,9 +32,12 @@ const OptionDef& def(int index) { return Options::table()[static_cast<size_t>(in
 
 bool isSpin(const OptionDef& d) { return d.kind == OptionKind::Int && !d.field.empty(); }
 
-QLabel* caption(const QString& text, QWidget* parent)
+// Captions are named after the control they precede or follow, so language
+// files can find them.
+QLabel* caption(const QString& text, const std::string& name, QWidget* parent)
 {
     auto* l = new QLabel(text.trimmed(), parent);
+    l->setObjectName("Label" + qs(name));
     l->setTextFormat(Qt::PlainText);
     return l;
 }
@@ -151,12 +156,13 @@ QWidget* OptionBinder::buildRow(int index, QWidget* parent)
         const QStringList pieces = qs(d.caption).split(QRegularExpression(" {3,}"));
         for (size_t m = 0; m < members.size() || static_cast<qsizetype>(m) < pieces.size(); ++m) {
             if (static_cast<qsizetype>(m) < pieces.size() && !pieces[static_cast<qsizetype>(m)].trimmed().isEmpty())
-                h->addWidget(caption(pieces[static_cast<qsizetype>(m)], row));
+                h->addWidget(caption(pieces[static_cast<qsizetype>(m)],
+                                     m < members.size() ? def(members[m]).control : d.control + "End", row));
             if (m < members.size())
                 h->addWidget(create(members[m], row));
         }
     } else if (d.kind == OptionKind::Text) {
-        h->addWidget(caption(qs(d.caption), row));
+        h->addWidget(caption(qs(d.caption), d.control, row));
         h->addWidget(create(index, row));
     } else {
         h->addWidget(create(index, row));
@@ -164,7 +170,7 @@ QWidget* OptionBinder::buildRow(int index, QWidget* parent)
             h->addWidget(create(members[m], row));
             const OptionDef& md = def(members[m]);
             if (isSpin(md) && !md.caption.empty())
-                h->addWidget(caption(qs(md.caption), row));
+                h->addWidget(caption(qs(md.caption), md.control, row));
         }
     }
     h->addStretch(1);
@@ -172,7 +178,6 @@ QWidget* OptionBinder::buildRow(int index, QWidget* parent)
     bool anyShown = false;
     for (int m : members)
         anyShown = anyShown || !def(m).hidden;
-    row->setVisible(anyShown);
     if (!anyShown)
         row->hide();
     return row;
@@ -182,6 +187,7 @@ void OptionBinder::addRows(OptionPage page, QBoxLayout* layout, QWidget* parent,
                            const std::function<bool(const OptionDef&)>& accept)
 {
     const auto& table = Options::table();
+    std::vector<QLabel*> fieldCaptions;
     for (int i = 0; i < static_cast<int>(table.size()); ++i) {
         const OptionDef& d = table[static_cast<size_t>(i)];
         if (d.page != page || m_placed[static_cast<size_t>(i)] || (accept && !accept(d)))
@@ -191,8 +197,17 @@ void OptionBinder::addRows(OptionPage page, QBoxLayout* layout, QWidget* parent,
         if (partner >= 0 && table[static_cast<size_t>(partner)].page == page)
             continue;
         m_placed[static_cast<size_t>(i)] = true;
-        layout->addWidget(buildRow(i, parent));
+        QWidget* row = buildRow(i, parent);
+        layout->addWidget(row);
+        if (d.kind == OptionKind::Text)
+            fieldCaptions.push_back(row->findChild<QLabel*>());
     }
+    // fields one below the other start at the same place
+    int width = 0;
+    for (QLabel* l : fieldCaptions)
+        width = std::max(width, l->sizeHint().width());
+    for (QLabel* l : fieldCaptions)
+        l->setMinimumWidth(width);
 }
 
 } // namespace zf

@@ -84,6 +84,9 @@ QVBoxLayout* BerechnungPage::subLayout(OptionPage page) const
     return static_cast<QVBoxLayout*>(subPage(page)->layout()->itemAt(0)->layout());
 }
 
-QWidget* BerechnungPage::row(const QString& control) const { return findChild<QWidget*>("Row" + control); }
+QWidget* BerechnungPage::row(const QString& control) const
+{
+    return findChild<QWidget*>("Row" + control);
+}
 
 } // namespace zf

@@ -13,8 +13,7 @@
 
 namespace zf {
 
-DatenbankPage::DatenbankPage(LottoZahlen& app, OptionBinder& options, QWidget* parent)
-    : PageBase(app, options, parent)
+DatenbankPage::DatenbankPage(LottoZahlen& app, OptionBinder& options, QWidget* parent) : PageBase(app, options, parent)
 {
     auto* page = new QVBoxLayout(this);
     m_label29 = makeLabel("Label29", "", this);
@@ -46,8 +45,7 @@ DatenbankPage::DatenbankPage(LottoZahlen& app, OptionBinder& options, QWidget* p
         if (self)
             show();
     });
-    connect(m_picker1, &QDateEdit::dateChanged, this,
-            [&app](const QDate& d) { app.setDateTimePicker1(dayOfDate(d)); });
+    connect(m_picker1, &QDateEdit::dateChanged, this, [&app](const QDate& d) { app.setDateTimePicker1(dayOfDate(d)); });
 
     options.addRows(OptionPage::Datenbank, page, this);
 
@@ -59,6 +57,9 @@ DatenbankPage::DatenbankPage(LottoZahlen& app, OptionBinder& options, QWidget* p
     page->addStretch(1);
 }
 
-QVBoxLayout* DatenbankPage::databaseButtonsLayout() const { return static_cast<QVBoxLayout*>(m_buttons->layout()); }
+QVBoxLayout* DatenbankPage::databaseButtonsLayout() const
+{
+    return static_cast<QVBoxLayout*>(m_buttons->layout());
+}
 
 } // namespace zf

@@ -28,8 +28,14 @@ DiagrammPage::DiagrammPage(LottoZahlen& app, OptionBinder& options, QWidget* par
     page->addWidget(m_chartArea, 1);
 }
 
-QVBoxLayout* DiagrammPage::chartAreaLayout() const { return static_cast<QVBoxLayout*>(m_chartArea->layout()); }
+QVBoxLayout* DiagrammPage::chartAreaLayout() const
+{
+    return static_cast<QVBoxLayout*>(m_chartArea->layout());
+}
 
-QHBoxLayout* DiagrammPage::chartButtonsLayout() const { return static_cast<QHBoxLayout*>(m_chartButtons->layout()); }
+QHBoxLayout* DiagrammPage::chartButtonsLayout() const
+{
+    return static_cast<QHBoxLayout*>(m_chartButtons->layout());
+}
 
 } // namespace zf

@@ -47,9 +47,15 @@ bool runGuarded(LottoZahlen& app, const std::function<void()>& command)
     return false;
 }
 
-QDate dateOfDay(double day) { return kDayZero.addDays(static_cast<qint64>(day)); }
+QDate dateOfDay(double day)
+{
+    return kDayZero.addDays(static_cast<qint64>(day));
+}
 
-int dayOfDate(const QDate& date) { return static_cast<int>(kDayZero.daysTo(date)); }
+int dayOfDate(const QDate& date)
+{
+    return static_cast<int>(kDayZero.daysTo(date));
+}
 
 QLabel* makeLabel(const QString& objectName, const QString& text, QWidget* parent)
 {

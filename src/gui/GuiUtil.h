@@ -17,7 +17,10 @@ class LottoZahlen;
 // display. Returns false when the command failed.
 bool runGuarded(LottoZahlen& app, const std::function<void()>& command);
 
-inline QString qs(const std::string& utf8) { return QString::fromStdString(utf8); }
+inline QString qs(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
 
 // Day counts since 30.12.1899 <-> QDate.
 QDate dateOfDay(double day);

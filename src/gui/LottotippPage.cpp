@@ -13,8 +13,7 @@
 
 namespace zf {
 
-LottotippPage::LottotippPage(LottoZahlen& app, OptionBinder& options, QWidget* parent)
-    : PageBase(app, options, parent)
+LottotippPage::LottotippPage(LottoZahlen& app, OptionBinder& options, QWidget* parent) : PageBase(app, options, parent)
 {
     auto* page = new QVBoxLayout(this);
 
@@ -67,8 +66,14 @@ LottotippPage::LottotippPage(LottoZahlen& app, OptionBinder& options, QWidget* p
     page->addWidget(m_tipButtons);
 }
 
-QGridLayout* LottotippPage::tipGridLayout() const { return static_cast<QGridLayout*>(m_tipGrid->layout()); }
+QGridLayout* LottotippPage::tipGridLayout() const
+{
+    return static_cast<QGridLayout*>(m_tipGrid->layout());
+}
 
-QHBoxLayout* LottotippPage::tipButtonsLayout() const { return static_cast<QHBoxLayout*>(m_tipButtons->layout()); }
+QHBoxLayout* LottotippPage::tipButtonsLayout() const
+{
+    return static_cast<QHBoxLayout*>(m_tipButtons->layout());
+}
 
 } // namespace zf

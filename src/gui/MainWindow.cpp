@@ -35,10 +35,11 @@ struct LanguageItem {
     int sprache;
 };
 const LanguageItem kLanguages[] = {
-    {"Deutsch", "Deutsch1", 0},         {"Französisch", "Franzsisch1", 2}, {"Italienisch", "Italienisch1", 9},
-    {"Englisch", "Englisch1", 1},       {"Spanisch", "Spanisch1", 3},      {"Türkisch", "Trkisch1", 4},
-    {"Russisch", "Russisch1", 5},       {"Polnisch", "Polnisch1", 8},      {"Tschechisch", "schechisch1", 7},
-    {"Niederländisch", "Niederlndisch1", 6},
+    {"Deutsch", "Deutsch1", 0},         {"Französisch", "Franzsisch1", 2},
+    {"Italienisch", "Italienisch1", 9}, {"Englisch", "Englisch1", 1},
+    {"Spanisch", "Spanisch1", 3},       {"Türkisch", "Trkisch1", 4},
+    {"Russisch", "Russisch1", 5},       {"Polnisch", "Polnisch1", 8},
+    {"Tschechisch", "schechisch1", 7},  {"Niederländisch", "Niederlndisch1", 6},
 };
 
 QAction* addNamedAction(QMenu* menu, const QString& objectName, const QString& text)
@@ -51,7 +52,8 @@ QAction* addNamedAction(QMenu* menu, const QString& objectName, const QString& t
 } // namespace
 
 TForm1::TForm1(LottoZahlen& app, QString home, QStringList args, QWidget* parent)
-    : QMainWindow(parent), m_app(app), m_home(std::move(home)), m_args(std::move(args)), m_options(new OptionBinder(app, this))
+    : QMainWindow(parent), m_app(app), m_home(std::move(home)), m_args(std::move(args)),
+      m_options(new OptionBinder(app, this))
 {
     setObjectName("Form1");
     setWindowTitle("Darnholms Ziffrano  6 aus 40 Somnara");
@@ -64,9 +66,11 @@ TForm1::TForm1(LottoZahlen& app, QString home, QStringList args, QWidget* parent
     m_diagramm = new DiagrammPage(app, *m_options, m_pages);
     m_datenbank = new DatenbankPage(app, *m_options, m_pages);
     m_internet = new InternetPage(app, *m_options, m_pages);
-    const std::pair<QWidget*, const char*> pages[] = {
-        {m_lottotipp, "Lottotipp"}, {m_berechnung, "Berechnung"}, {m_diagramm, "Diagramm"},
-        {m_datenbank, "Datenbank"}, {m_internet, "Internet-Optionen"}};
+    const std::pair<QWidget*, const char*> pages[] = {{m_lottotipp, "Lottotipp"},
+                                                      {m_berechnung, "Berechnung"},
+                                                      {m_diagramm, "Diagramm"},
+                                                      {m_datenbank, "Datenbank"},
+                                                      {m_internet, "Internet-Optionen"}};
     for (const auto& [page, title] : pages) {
         page->setObjectName(QString("TabSheet") + title);
         m_pages->addTab(page, title);

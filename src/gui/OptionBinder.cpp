@@ -28,9 +28,15 @@ const char* const kRadioItems[] = {
     "die am häufigsten gezogen / les plus souvent tirés / most frequently drawn",
 };
 
-const OptionDef& def(int index) { return Options::table()[static_cast<size_t>(index)]; }
+const OptionDef& def(int index)
+{
+    return Options::table()[static_cast<size_t>(index)];
+}
 
-bool isSpin(const OptionDef& d) { return d.kind == OptionKind::Int && !d.field.empty(); }
+bool isSpin(const OptionDef& d)
+{
+    return d.kind == OptionKind::Int && !d.field.empty();
+}
 
 // Captions are named after the control they precede or follow, so language
 // files can find them.
@@ -92,7 +98,8 @@ QWidget* OptionBinder::create(int index, QWidget* parent)
         e->setCalendarPopup(true);
         e->setDisplayFormat("dd.MM.yyyy");
         e->setMinimumDate(dateOfDay(d.min));
-        connect(e, &QDateEdit::dateChanged, this, [&o, index](const QDate& date) { o.setDate(index, dayOfDate(date)); });
+        connect(e, &QDateEdit::dateChanged, this,
+                [&o, index](const QDate& date) { o.setDate(index, dayOfDate(date)); });
         w = e;
     }
     w->setObjectName(qs(d.control));

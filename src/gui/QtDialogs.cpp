@@ -11,7 +11,10 @@ namespace zf {
 
 namespace {
 
-QWidget* owner() { return QApplication::activeWindow(); }
+QWidget* owner()
+{
+    return QApplication::activeWindow();
+}
 
 std::optional<std::string> fileName(const FileFilter& filter, QFileDialog::AcceptMode mode)
 {

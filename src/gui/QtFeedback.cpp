@@ -15,7 +15,10 @@ QtFeedback::~QtFeedback()
         QApplication::restoreOverrideCursor();
 }
 
-void QtFeedback::attach(TForm1& window) { m_window = &window; }
+void QtFeedback::attach(TForm1& window)
+{
+    m_window = &window;
+}
 
 void QtFeedback::setStatus(int panel, const std::string& text)
 {
@@ -40,6 +43,9 @@ void QtFeedback::showPage(Page page)
         m_window->pages()->setCurrentIndex(static_cast<int>(page));
 }
 
-void QtFeedback::processEvents() { QApplication::processEvents(); }
+void QtFeedback::processEvents()
+{
+    QApplication::processEvents();
+}
 
 } // namespace zf

@@ -6,8 +6,8 @@
 
 namespace zf {
 
-HttpResponse HttpClient::get(const std::string& host, int port, const std::string& path,
-                             const std::string& proxyHost, int proxyPort)
+HttpResponse HttpClient::get(const std::string& host, int port, const std::string& path, const std::string& proxyHost,
+                             int proxyPort)
 {
     httplib::Client client(host, port);
     client.set_connection_timeout(15);

@@ -1,3 +1,4 @@
+#include "gui/MainWindow.h"
 #include "app/Error.h"
 #include "app/Formats.h"
 #include "app/LottoZahlen.h"
@@ -5,18 +6,17 @@
 #include "gui/BerechnungPage.h"
 #include "gui/DatenbankPage.h"
 #include "gui/GuiUtil.h"
-#include "gui/MainWindow.h"
 #include "gui/OptionBinder.h"
 #include "gui/QtFeedback.h"
 #include "platform/QtSettingsStore.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
@@ -43,8 +43,7 @@ struct Program {
     TForm1 window;
 
     Program(const QString& dir, QStringList args = {})
-        : store(dir + "/Somnara.ini"),
-          app(Ports{&store, &clock, &dialogs, &feedback, &sound, &shell, nullptr}),
+        : store(dir + "/Somnara.ini"), app(Ports{&store, &clock, &dialogs, &feedback, &sound, &shell, nullptr}),
           window(app, dir, std::move(args))
     {
     }
@@ -79,7 +78,10 @@ QWidget* pageWidget(TForm1& w, OptionPage page)
     }
 }
 
-bool onWindow(const OptionDef& d) { return d.page != OptionPage::None && d.page != OptionPage::PrintDialog; }
+bool onWindow(const OptionDef& d)
+{
+    return d.page != OptionPage::None && d.page != OptionPage::PrintDialog;
+}
 
 } // namespace
 

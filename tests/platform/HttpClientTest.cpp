@@ -1,5 +1,5 @@
-#include "app/Error.h"
 #include "platform/HttpClient.h"
+#include "app/Error.h"
 
 #include <QTest>
 

@@ -244,6 +244,15 @@ int primzahlen(uint8_t zahl1, uint8_t zahl2, uint8_t zahl3, uint8_t zahl4, uint8
     return n;
 }
 
+double niceStep(double atLeast)
+{
+    static constexpr double kFactor[] = {2, 2.5, 2};
+    double step = 1;
+    for (int i = 0; step < atLeast; ++i)
+        step *= kFactor[i % 3];
+    return step;
+}
+
 void autoScale(ChartData& chart)
 {
     double lo = 0;
@@ -252,11 +261,7 @@ void autoScale(ChartData& chart)
         lo = std::min(lo, b.y);
         hi = std::max(hi, b.y);
     }
-    // 1, 2, 5, 10, 20, 50, ...: the smallest step that needs at most ten steps
-    static constexpr double kFactor[] = {2, 2.5, 2};
-    double step = 1;
-    for (int i = 0; step * 10 < hi - lo; ++i)
-        step *= kFactor[i % 3];
+    const double step = niceStep((hi - lo) / 10);
     chart.axisFixed = false;
     chart.axisMin = std::floor(lo / step) * step;
     chart.axisMax = std::ceil(hi / step) * step;

@@ -44,5 +44,7 @@ bool isPrime(int n);
 // step of 1, 2 or 5 times a power of ten that gives at most ten steps; an
 // empty range becomes one step.
 void autoScale(ChartData& chart);
+// The smallest of 1, 2, 5, 10, 20, 50, ... that is at least `atLeast`.
+double niceStep(double atLeast);
 
 } // namespace zf

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QtCharts/QChartView>
+
+class QBarSeries;
+class QBarSet;
+class QValueAxis;
+
+namespace zf {
+
+class LottoZahlen;
+
+// Chart1 on the "Diagramm" page: draws the core's chart data with one bar
+// series (Series2) whose bars carry their own colours and value marks, and a
+// second series (Series1) that stays empty.
+class ChartView : public QChartView {
+    Q_OBJECT
+public:
+    explicit ChartView(LottoZahlen& app, QWidget* parent = nullptr);
+
+    QBarSeries* series1() const { return m_series1; }
+    QBarSeries* series2() const { return m_series2; }
+    QBarSet* bars() const { return m_bars; }
+    QColor barColour(int index) const;
+    QValueAxis* leftAxis() const { return m_left; }
+    QValueAxis* bottomAxis() const { return m_bottom; }
+
+    void refresh();
+
+private:
+    // Value marks and x labels as far as the bar width allows.
+    void updateLayout();
+
+    LottoZahlen& m_app;
+    QBarSeries* m_series1;
+    QBarSeries* m_series2;
+    QBarSet* m_bars;
+    QValueAxis* m_left;
+    QValueAxis* m_bottom;
+    QValueAxis* m_barAxis; // bar i at i; hidden under the bottom axis
+};
+
+} // namespace zf

@@ -3,6 +3,7 @@
 #include "analysis/Charts.h"
 #include "app/LottoZahlen.h"
 
+#include <QPointer>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QValueAxis>
@@ -42,12 +43,12 @@ ChartView::ChartView(LottoZahlen& app, QWidget* parent)
     m_bars->setBorderColor(Qt::transparent);
     m_bars->setLabelColor(Qt::black);
     m_series2->append(m_bars);
-    // the chart shares each slot between its two bar series; Series1 stays
-    // empty, so this fills 80 % of the slot
-    m_series2->setBarWidth(1.6);
+    m_series2->setBarWidth(0.8);
     m_series2->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     m_series2->setLabelsFormat("@value");
-    c->addSeries(m_series1);
+    // A bar series in the chart takes its share of every slot even when
+    // hidden, so Series1 joins the chart only while it is switched on.
+    m_series1->setParent(this);
     c->addSeries(m_series2);
 
     for (QValueAxis* a : {m_left, m_bottom}) {
@@ -59,13 +60,15 @@ ChartView::ChartView(LottoZahlen& app, QWidget* parent)
     c->addAxis(m_left, Qt::AlignLeft);
     c->addAxis(m_barAxis, Qt::AlignBottom);
     c->addAxis(m_bottom, Qt::AlignBottom);
-    for (QBarSeries* s : {m_series1, m_series2}) {
-        s->attachAxis(m_left);
-        s->attachAxis(m_barAxis);
-    }
+    m_series2->attachAxis(m_left);
+    m_series2->attachAxis(m_barAxis);
 
     connect(c, &QChart::plotAreaChanged, this, [this] { updateLayout(); });
-    app.addChartListener([this] { refresh(); });
+    // the program state outlives the view
+    app.addChartListener([self = QPointer<ChartView>(this)] {
+        if (self)
+            self->refresh();
+    });
     refresh();
 }
 
@@ -77,6 +80,15 @@ QColor ChartView::barColour(int index) const
 void ChartView::refresh()
 {
     const ChartData& data = m_app.chart();
+    const bool series1InChart = chart()->series().contains(m_series1);
+    if (data.series1Visible && !series1InChart) {
+        chart()->addSeries(m_series1);
+        m_series1->attachAxis(m_left);
+        m_series1->attachAxis(m_barAxis);
+    } else if (!data.series1Visible && series1InChart) {
+        chart()->removeSeries(m_series1);
+        m_series1->setParent(this);
+    }
     m_series1->setVisible(data.series1Visible);
     m_series2->setVisible(data.series2Visible);
 

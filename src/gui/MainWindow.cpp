@@ -2,6 +2,7 @@
 
 #include "app/LottoZahlen.h"
 #include "gui/BerechnungPage.h"
+#include "gui/ChartCommands.h"
 #include "gui/DatenbankPage.h"
 #include "gui/DiagrammPage.h"
 #include "gui/GuiUtil.h"
@@ -76,6 +77,7 @@ TForm1::TForm1(LottoZahlen& app, QString home, QStringList args, QWidget* parent
         m_pages->addTab(page, title);
     }
     setCentralWidget(m_pages);
+    new ChartCommands(*this);
     m_baseFontSize = m_pages->font().pointSizeF();
 
     statusBar()->setObjectName("StatusBar1");

@@ -7,7 +7,6 @@
 
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
-#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QValueAxis>
 #include <QtTest>
 
@@ -26,27 +25,57 @@ private slots:
     {
         app.prepareStart(std::string(ZF_BIN_DIR) + "/");
         app.home = dir.home();
-        writeDrawFile(app.drawFilePath(), {"09.11.2023 5 6 7 8 20 33 D3", "13.11.2023 1 2 3 4 5 40 D1"});
     }
 
     void drawsBarsWithTheirColoursAndTheAxis()
     {
+        writeDrawFile(app.drawFilePath(), {"09.11.2023 5 6 7 8 20 33 D3", "13.11.2023 1 2 3 4 5 40 D1"});
         ChartView view(app);
         view.resize(900, 500);
         view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        app.chart().series1Visible = true;
+        app.chartChanged();
+        QVERIFY(view.chart()->series().contains(view.series1()));
         SpeedButton2Click(app);
         QCOMPARE(view.bars()->count(), 40);
         QCOMPARE(view.bars()->at(4), 2.0);
         QCOMPARE(view.barColour(4), QColor(0xFF0000));
         QCOMPARE(view.barColour(3), QColor(0x008000));
+        // switched off, Series1 leaves the chart so Series2's bars are centred
         QVERIFY(!view.series1()->isVisible());
+        QVERIFY(!view.chart()->series().contains(view.series1()));
         QVERIFY(view.series2()->isVisible());
+        QCOMPARE(view.series1()->count(), 0);
         QCOMPARE(view.leftAxis()->min(), 0.0);
         QCOMPARE(view.leftAxis()->max(), 2.0);
+        QCOMPARE(view.bottomAxis()->min(), 0.5);
+        QCOMPARE(view.bottomAxis()->max(), 40.5);
         QVERIFY(view.bottomAxis()->titleText().startsWith(QString::fromUtf8("Häufigkeit der Zahlen")));
-        QVERIFY(view.series2()->isLabelsVisible());
+        QTRY_VERIFY(view.series2()->isLabelsVisible());
+
+        // An empty range still gets an axis of some height.
+        writeDrawFile(app.drawFilePath(), {});
+        Button2Click(app);
+        QCOMPARE(view.leftAxis()->min(), 0.0);
+        QCOMPARE(view.leftAxis()->max(), 1.0);
+    }
+
+    void narrowBarsLoseTheirMarks()
+    {
+        // cross sums 21 and 225: 205 bars
+        writeDrawFile(app.drawFilePath(), {"09.11.2023 1 2 3 4 5 6 D1", "13.11.2023 35 36 37 38 39 40 D1"});
+        ChartView view(app);
+        view.resize(900, 500);
+        view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        view.grab().save("/tmp/chart1.png");
+        SpeedButton9Click(app);
+        QCOMPARE(view.bars()->count(), 205);
+        QTRY_VERIFY(!view.series2()->isLabelsVisible());
+        QVERIFY(view.bottomAxis()->tickInterval() >= 5);
+        Button9Click(app);
+        QTRY_VERIFY(view.series2()->isLabelsVisible());
+        QCOMPARE(view.bottomAxis()->tickInterval(), 1.0);
     }
 };
 

@@ -92,7 +92,7 @@ private slots:
         QFETCH(bool, primesRed);
         QFETCH(bool, toFront);
 
-        TForm1 window(app);
+        TForm1 window(app, QString::fromStdString(dir.home()));
         auto* commands = window.findChild<ChartCommands*>();
         QVERIFY(commands);
         QCOMPARE(commands->view()->parentWidget()->objectName(), QString("ChartArea"));
@@ -118,9 +118,19 @@ private slots:
         }
     }
 
+    void startUpShowsTheNumberDistribution()
+    {
+        TForm1 window(app, QString::fromStdString(dir.home()));
+        app.chart() = {};
+        window.show();
+        QTRY_VERIFY(window.started());
+        QVERIFY(dialogs.errors.empty());
+        QCOMPARE(window.findChild<ChartCommands*>()->view()->bars()->count(), 40);
+    }
+
     void aFailedChartGoesToTheErrorDisplay()
     {
-        TForm1 window(app);
+        TForm1 window(app, QString::fromStdString(dir.home()));
         QFile::remove(QString::fromStdString(app.drawFilePath()));
         window.findChild<QAbstractButton*>("Button2")->click();
         QCOMPARE(dialogs.errors.size(), size_t(1));

@@ -23,10 +23,10 @@ constexpr int kMaxSum = 6 * 255;
 enum class Axis { Fixed, Auto };
 
 struct Member {
-    bool closed;       // closed date window (start included)
-    bool dreamStart;   // start not before the game's first draw
-    bool storesDfb;    // keeps the window end in dfb
-    bool workingDraw;  // leaves the last counted draw in Zahl
+    bool closed;      // closed date window (start included)
+    bool dreamStart;  // start not before the game's first draw
+    bool storesDfb;   // keeps the window end in dfb
+    bool workingDraw; // leaves the last counted draw in Zahl
     Axis axis;
     double smallestCap; // the fixed axis minimum is at most this
     bool primeColours;
@@ -73,7 +73,7 @@ private:
 
 struct Tally {
     std::array<int, kMaxSum + 1> counter{};
-    int d = 0;              // draws counted
+    int d = 0; // draws counted
     long long sumOfSums = 0;
     int lowSum = kMaxSum + 1;
     int highSum = -1;
@@ -149,7 +149,10 @@ void count(ChartKind kind, const Draw& d, Tally& t)
 }
 
 // Nearest integer, halves to even (the default rounding mode).
-long long roundEven(double v) { return std::llrint(v); }
+long long roundEven(double v)
+{
+    return std::llrint(v);
+}
 
 std::string title(const LottoZahlen& app, ChartKind kind, const Tally& t, const ChartData& chart)
 {
@@ -234,7 +237,10 @@ void finish(LottoZahlen& app, bool toFront)
 
 } // namespace
 
-bool isPrime(int n) { return std::find(kPrimes.begin(), kPrimes.end(), n) != kPrimes.end(); }
+bool isPrime(int n)
+{
+    return std::find(kPrimes.begin(), kPrimes.end(), n) != kPrimes.end();
+}
 
 int primzahlen(uint8_t zahl1, uint8_t zahl2, uint8_t zahl3, uint8_t zahl4, uint8_t zahl5, uint8_t zahl6)
 {

@@ -20,17 +20,50 @@ enum class ChartKind { Numbers, Pairs, Triples, Quads, Overdue, DreamOverdue, Dr
 void runChart(LottoZahlen& app, ChartKind kind);
 
 // The handlers of the window, by the names the tip calculation calls them.
-inline void SpeedButton2Click(LottoZahlen& app) { runChart(app, ChartKind::Numbers); }
-inline void Button2Click(LottoZahlen& app) { runChart(app, ChartKind::Pairs); }
-inline void Button3Click(LottoZahlen& app) { runChart(app, ChartKind::Triples); }
-inline void Button4Click(LottoZahlen& app) { runChart(app, ChartKind::Quads); }
-inline void Button5Click(LottoZahlen& app) { runChart(app, ChartKind::Overdue); }
-inline void Button8Click(LottoZahlen& app) { runChart(app, ChartKind::DreamOverdue); }
-inline void SpeedButton3Click(LottoZahlen& app) { runChart(app, ChartKind::Dream); }
-inline void SpeedButton9Click(LottoZahlen& app) { runChart(app, ChartKind::CrossSums); }
-inline void Button9Click(LottoZahlen& app) { runChart(app, ChartKind::Primes); }
-inline void Button10Click(LottoZahlen& app) { runChart(app, ChartKind::Odd); }
-inline void Button11Click(LottoZahlen& app) { runChart(app, ChartKind::Even); }
+inline void SpeedButton2Click(LottoZahlen& app)
+{
+    runChart(app, ChartKind::Numbers);
+}
+inline void Button2Click(LottoZahlen& app)
+{
+    runChart(app, ChartKind::Pairs);
+}
+inline void Button3Click(LottoZahlen& app)
+{
+    runChart(app, ChartKind::Triples);
+}
+inline void Button4Click(LottoZahlen& app)
+{
+    runChart(app, ChartKind::Quads);
+}
+inline void Button5Click(LottoZahlen& app)
+{
+    runChart(app, ChartKind::Overdue);
+}
+inline void Button8Click(LottoZahlen& app)
+{
+    runChart(app, ChartKind::DreamOverdue);
+}
+inline void SpeedButton3Click(LottoZahlen& app)
+{
+    runChart(app, ChartKind::Dream);
+}
+inline void SpeedButton9Click(LottoZahlen& app)
+{
+    runChart(app, ChartKind::CrossSums);
+}
+inline void Button9Click(LottoZahlen& app)
+{
+    runChart(app, ChartKind::Primes);
+}
+inline void Button10Click(LottoZahlen& app)
+{
+    runChart(app, ChartKind::Odd);
+}
+inline void Button11Click(LottoZahlen& app)
+{
+    runChart(app, ChartKind::Even);
+}
 
 // Tip distribution: how many tips of the sheet hold each number 1..40.
 void Button6Click(LottoZahlen& app);

@@ -26,10 +26,10 @@ std::string plain(double v)
 int cmdChart(Context& c)
 {
     static const std::map<std::string, void (*)(LottoZahlen&)> charts = {
-        {"numbers", SpeedButton2Click}, {"pairs", Button2Click},   {"triples", Button3Click},
-        {"quads", Button4Click},        {"overdue", Button5Click}, {"dream-overdue", Button8Click},
+        {"numbers", SpeedButton2Click}, {"pairs", Button2Click},           {"triples", Button3Click},
+        {"quads", Button4Click},        {"overdue", Button5Click},         {"dream-overdue", Button8Click},
         {"dream", SpeedButton3Click},   {"cross-sums", SpeedButton9Click}, {"primes", Button9Click},
-        {"odd", Button10Click},         {"even", Button11Click},   {"tips", Button6Click},
+        {"odd", Button10Click},         {"even", Button11Click},           {"tips", Button6Click},
     };
     if (const auto date = c.take("--date")) {
         const int day = Context::date(*date);
@@ -52,8 +52,8 @@ int cmdChart(Context& c)
         std::snprintf(colour, sizeof colour, "%06X", static_cast<unsigned>(b.colour));
         std::cout << plain(b.x) << ' ' << plain(b.y) << ' ' << colour << '\n';
     }
-    std::cout << "axis: " << (data.axisFixed ? "fixed " : "auto ") << plain(data.axisMin) << ' '
-              << plain(data.axisMax) << '\n';
+    std::cout << "axis: " << (data.axisFixed ? "fixed " : "auto ") << plain(data.axisMin) << ' ' << plain(data.axisMax)
+              << '\n';
     std::cout << "title: " << data.title << '\n';
     return 0;
 }

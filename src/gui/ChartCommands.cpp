@@ -40,7 +40,8 @@ struct Control {
 };
 
 const Control kControls[] = {
-    {Where::Toolbar, "", Kind::Icon, "SpeedButton2", "", "Verteilung der gezogenen Zahlen", &ChartCommands::SpeedButton2Click},
+    {Where::Toolbar, "", Kind::Icon, "SpeedButton2", "", "Verteilung der gezogenen Zahlen",
+     &ChartCommands::SpeedButton2Click},
     {Where::Toolbar, "", Kind::Button, "SpeedButton9", "QS", "", &ChartCommands::SpeedButton9Click},
     {Where::Toolbar, "", Kind::Button, "Diagramm2er", "2er", "", &ChartCommands::Button2Click},
     {Where::Toolbar, "", Kind::Button, "Diagramm3er", "3er", "", &ChartCommands::Button3Click},
@@ -107,7 +108,8 @@ QWidget* makeControl(const Control& c, ChartCommands* commands, QWidget* parent)
     const Slot slot = c.slot;
     QWidget* w = nullptr;
     if (c.kind == Kind::Note || c.kind == Kind::Line) {
-        auto* label = new QLabel(QString("<a href=\"#\">%1</a>").arg(QString::fromUtf8(c.text).toHtmlEscaped()), parent);
+        auto* label =
+            new QLabel(QString("<a href=\"#\">%1</a>").arg(QString::fromUtf8(c.text).toHtmlEscaped()), parent);
         QObject::connect(label, &QLabel::linkActivated, commands, [commands, slot] { (commands->*slot)(); });
         w = label;
     } else {
@@ -181,30 +183,102 @@ void ChartCommands::run(void (*operation)(LottoZahlen&), bool toFront)
     });
 }
 
-void ChartCommands::SpeedButton2Click() { run(zf::SpeedButton2Click); }
-void ChartCommands::SpeedButton9Click() { run(zf::SpeedButton9Click); }
-void ChartCommands::Button2Click() { run(zf::Button2Click); }
-void ChartCommands::Button3Click() { run(zf::Button3Click); }
-void ChartCommands::Button4Click() { run(zf::Button4Click); }
-void ChartCommands::Button5Click() { run(zf::Button5Click); }
-void ChartCommands::SpeedButton3Click() { run(zf::SpeedButton3Click); }
-void ChartCommands::Button8Click() { run(zf::Button8Click); }
-void ChartCommands::Button9Click() { run(zf::Button9Click); }
-void ChartCommands::Button10Click() { run(zf::Button10Click); }
-void ChartCommands::Button11Click() { run(zf::Button11Click); }
-void ChartCommands::Button6Click() { run(zf::Button6Click); }
+void ChartCommands::SpeedButton2Click()
+{
+    run(zf::SpeedButton2Click);
+}
+void ChartCommands::SpeedButton9Click()
+{
+    run(zf::SpeedButton9Click);
+}
+void ChartCommands::Button2Click()
+{
+    run(zf::Button2Click);
+}
+void ChartCommands::Button3Click()
+{
+    run(zf::Button3Click);
+}
+void ChartCommands::Button4Click()
+{
+    run(zf::Button4Click);
+}
+void ChartCommands::Button5Click()
+{
+    run(zf::Button5Click);
+}
+void ChartCommands::SpeedButton3Click()
+{
+    run(zf::SpeedButton3Click);
+}
+void ChartCommands::Button8Click()
+{
+    run(zf::Button8Click);
+}
+void ChartCommands::Button9Click()
+{
+    run(zf::Button9Click);
+}
+void ChartCommands::Button10Click()
+{
+    run(zf::Button10Click);
+}
+void ChartCommands::Button11Click()
+{
+    run(zf::Button11Click);
+}
+void ChartCommands::Button6Click()
+{
+    run(zf::Button6Click);
+}
 
-void ChartCommands::SpeedButton26Click() { run(zf::SpeedButton2Click, true); }
-void ChartCommands::DiagrammQuersummen() { run(zf::SpeedButton9Click, true); }
-void ChartCommands::Label88Click() { run(zf::SpeedButton9Click, true); }
-void ChartCommands::Label89Click() { run(zf::Button2Click, true); }
-void ChartCommands::Label90Click() { run(zf::Button4Click, true); }
-void ChartCommands::Label91Click() { run(zf::Button3Click, true); }
-void ChartCommands::SuperseltenClick() { run(zf::SpeedButton3Click, true); }
-void ChartCommands::SpeedButton34Click() { run(zf::Button8Click, true); }
-void ChartCommands::SpeedButton21Click() { run(zf::Button2Click); }
-void ChartCommands::SpeedButton27Click() { run(zf::Button3Click); }
-void ChartCommands::SpeedButton28Click() { run(zf::Button4Click); }
-void ChartCommands::SuperAusClick() { SpeedButton34Click(); }
+void ChartCommands::SpeedButton26Click()
+{
+    run(zf::SpeedButton2Click, true);
+}
+void ChartCommands::DiagrammQuersummen()
+{
+    run(zf::SpeedButton9Click, true);
+}
+void ChartCommands::Label88Click()
+{
+    run(zf::SpeedButton9Click, true);
+}
+void ChartCommands::Label89Click()
+{
+    run(zf::Button2Click, true);
+}
+void ChartCommands::Label90Click()
+{
+    run(zf::Button4Click, true);
+}
+void ChartCommands::Label91Click()
+{
+    run(zf::Button3Click, true);
+}
+void ChartCommands::SuperseltenClick()
+{
+    run(zf::SpeedButton3Click, true);
+}
+void ChartCommands::SpeedButton34Click()
+{
+    run(zf::Button8Click, true);
+}
+void ChartCommands::SpeedButton21Click()
+{
+    run(zf::Button2Click);
+}
+void ChartCommands::SpeedButton27Click()
+{
+    run(zf::Button3Click);
+}
+void ChartCommands::SpeedButton28Click()
+{
+    run(zf::Button4Click);
+}
+void ChartCommands::SuperAusClick()
+{
+    SpeedButton34Click();
+}
 
 } // namespace zf

@@ -18,14 +18,16 @@ constexpr double kMinMarkWidth = 16;
 constexpr double kLabelWidth = 28;
 constexpr int kMaxValueTicks = 10;
 
-QColor rgb(uint32_t c) { return QColor::fromRgb(c); }
+QColor rgb(uint32_t c)
+{
+    return QColor::fromRgb(c);
+}
 
 } // namespace
 
 ChartView::ChartView(LottoZahlen& app, QWidget* parent)
     : QChartView(parent), m_app(app), m_series1(new QBarSeries), m_series2(new QBarSeries),
-      m_bars(new QBarSet(QString())), m_left(new QValueAxis), m_bottom(new QValueAxis),
-      m_barAxis(new QValueAxis)
+      m_bars(new QBarSet(QString())), m_left(new QValueAxis), m_bottom(new QValueAxis), m_barAxis(new QValueAxis)
 {
     setObjectName("Chart1");
     setRenderHint(QPainter::Antialiasing);

@@ -52,9 +52,9 @@ std::string heights(const ChartData& c)
     return s;
 }
 
-const ChartKind kAllKinds[] = {ChartKind::Numbers,      ChartKind::Pairs, ChartKind::Triples,   ChartKind::Quads,
-                               ChartKind::Overdue,      ChartKind::DreamOverdue, ChartKind::Dream, ChartKind::CrossSums,
-                               ChartKind::Primes,       ChartKind::Odd,   ChartKind::Even};
+const ChartKind kAllKinds[] = {ChartKind::Numbers, ChartKind::Pairs,        ChartKind::Triples, ChartKind::Quads,
+                               ChartKind::Overdue, ChartKind::DreamOverdue, ChartKind::Dream,   ChartKind::CrossSums,
+                               ChartKind::Primes,  ChartKind::Odd,          ChartKind::Even};
 
 } // namespace
 
@@ -264,9 +264,8 @@ TEST(ChartAxis, AutomaticScalingWidensToRoundSteps)
         double min, max;
     };
     const Case cases[] = {
-        {{}, 0, 1},       {{0, 0}, 0, 1},     {{0, 2, 1}, 0, 2},        {{3, 12}, 0, 12},
-        {{5, 57}, 0, 60}, {{0, 60}, 0, 60},   {{1, 1000}, 0, 1000},     {{7, 1001}, 0, 1200},
-        {{-3, 7}, -3, 7}, {{-13, 4}, -14, 4},
+        {{}, 0, 1},       {{0, 0}, 0, 1},       {{0, 2, 1}, 0, 2},    {{3, 12}, 0, 12}, {{5, 57}, 0, 60},
+        {{0, 60}, 0, 60}, {{1, 1000}, 0, 1000}, {{7, 1001}, 0, 1200}, {{-3, 7}, -3, 7}, {{-13, 4}, -14, 4},
     };
     for (const Case& c : cases) {
         ChartData chart;

@@ -1,9 +1,9 @@
+#include "gui/ChartCommands.h"
 #include "analysis/Charts.h"
 #include "app/LottoZahlen.h"
 #include "fakes/DrawText.h"
 #include "fakes/Fakes.h"
 #include "fakes/TempDir.h"
-#include "gui/ChartCommands.h"
 #include "gui/ChartView.h"
 #include "gui/MainWindow.h"
 

@@ -1,6 +1,7 @@
 #include "app/LottoZahlen.h"
 
 #include "analysis/Charts.h"
+#include "analysis/Evaluation.h"
 #include "app/Error.h"
 #include "app/Formats.h"
 #include "app/Settings.h"
@@ -98,6 +99,7 @@ void LottoZahlen::runStartAnalyses()
 {
     // The online update, the evaluation for DateTimePicker1's date and the
     // number distribution chart join here as they are built.
+    SpeedButton5Click(*this);
     // the evaluation before it creates a missing draw file
     if (drawFile().exists())
         SpeedButton2Click(*this);

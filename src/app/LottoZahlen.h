@@ -4,10 +4,13 @@
 #include "app/Ports.h"
 #include "app/Random.h"
 #include "analysis/Chart.h"
+#include "analysis/Matching.h"
+#include "calc/NumberSelection.h"
 #include "calc/TipSearch.h"
 #include "calc/TipSheet.h"
 #include "draws/DrawCache.h"
 #include "draws/DrawFile.h"
+#include "draws/DrawView.h"
 #include "texts/Messages.h"
 
 #include <array>
@@ -25,6 +28,7 @@ struct Ports {
     Sound* sound = nullptr;
     Shell* shell = nullptr;
     Http* http = nullptr;
+    ZahlenwahlDialog* zahlenwahl = nullptr;
 };
 
 // The current draw: Zahl[1..6] numbers, Zahl[7] spare slot, Zahl[8] dream number.
@@ -101,6 +105,9 @@ public:
     bool berechnunglaeuft = false;
     int laufMax = 100000;
     CurrentDraw current;
+    Matching matching;      // Zettelcheck results and Statistik
+    DrawLabels drawLabels;  // Label29, Label13, Label35
+    NumberSelection form6;  // the number selection dialog the program points to
     CalcState calc; // the calculate button, the run counter and the number list
 
 private:

@@ -40,6 +40,7 @@ struct FileFilter {
     std::string description; // "Textdatei"
     std::string pattern;     // "*.txt"
     std::string defaultExt;  // "txt"
+    std::string defaultName; // offered file name, may be empty
 };
 
 class Dialogs {

@@ -36,5 +36,14 @@ using Command = int (*)(Context&);
 int cmdDraws(Context& c);
 int cmdSettings(Context& c);
 int cmdChart(Context& c);
+int cmdEvaluate(Context& c);
+int cmdSearchDb(Context& c);
+int cmdStep(Context& c);
+
+// Shared by the evaluation commands: the --date option sets DateTimePicker1;
+// the draw and "QS:" lines; one line per tip row.
+void takeDateOption(Context& c);
+void printDrawLabels(const LottoZahlen& app);
+void printSheet(const LottoZahlen& app);
 
 } // namespace zf::cli

@@ -22,7 +22,7 @@ namespace {
 
 const char* const kUsage =
     "usage: ziffrano-cli [--home DIR] [--settings FILE] [--set NAME=VALUE]... [--today DD.MM.YYYY] COMMAND [ARGS]\n"
-    "commands: draws, settings, chart\n";
+    "commands: draws, settings, chart, evaluate, search-db, step\n";
 
 const std::map<std::string, Command>& commands()
 {
@@ -30,6 +30,9 @@ const std::map<std::string, Command>& commands()
         {"draws", cmdDraws},
         {"settings", cmdSettings},
         {"chart", cmdChart},
+        {"evaluate", cmdEvaluate},
+        {"search-db", cmdSearchDb},
+        {"step", cmdStep},
     };
     return table;
 }

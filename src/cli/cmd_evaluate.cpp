@@ -1,0 +1,48 @@
+#include "analysis/Evaluation.h"
+#include "cli/Cli.h"
+
+#include <iostream>
+
+namespace zf::cli {
+
+void printDrawLabels(const LottoZahlen& app)
+{
+    std::cout << "draw: " << app.drawLabels.label29 << '\n' << "qs: " << app.drawLabels.label13 << '\n';
+}
+
+void printSheet(const LottoZahlen& app)
+{
+    const TipSheet& s = app.sheet();
+    for (int row = 0; row < TipSheet::kRows; ++row) {
+        std::string cells, hits;
+        for (int c = 0; c < TipSheet::kCols; ++c) {
+            cells += s.cell(row, c) + ",";
+            const CellColour colour = s.colour(row, c);
+            hits += colour == CellColour::Lime ? 'G' : colour == CellColour::Yellow ? 'Y' : '.';
+        }
+        std::cout << "row " << row + 1 << ": " << cells << s.dream(row) << " | match: " << s.matchText(row)
+                  << " | sum: " << s.sumText(row) << " | hits: " << hits << '\n';
+    }
+}
+
+void takeDateOption(Context& c)
+{
+    if (const auto d = c.take("--date"))
+        c.app.setDateTimePicker1(Context::date(*d));
+}
+
+int cmdEvaluate(Context& c)
+{
+    takeDateOption(c);
+    c.done();
+    const int best = SpeedButton5Click(c.app);
+    printDrawLabels(c.app);
+    printSheet(c.app);
+    std::cout << "best: " << best << '\n' << "statistik:";
+    for (const auto& e : c.app.matching.statistik)
+        std::cout << ' ' << e[0] << '/' << e[1];
+    std::cout << '\n';
+    return 0;
+}
+
+} // namespace zf::cli

@@ -2,6 +2,7 @@
 #include "gui/MainWindow.h"
 #include "gui/QtDialogs.h"
 #include "gui/QtFeedback.h"
+#include "gui/Zahlenwahl.h"
 #include "platform/HttpClient.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtShell.h"
@@ -25,7 +26,9 @@ int main(int argc, char** argv)
     zf::QtSound sound;
     zf::QtShell shell;
     zf::HttpClient http;
-    zf::LottoZahlen app({&settings, &clock, &dialogs, &feedback, &sound, &shell, &http});
+    zf::TForm6 form6;
+    zf::LottoZahlen app({&settings, &clock, &dialogs, &feedback, &sound, &shell, &http, &form6});
+    form6.attach(app);
 
     zf::TForm1 window(app, QApplication::applicationDirPath(), QApplication::arguments().mid(1));
     feedback.attach(window);

@@ -47,10 +47,15 @@ void NumberSelection::CheckBox1Click(int n)
     showWeight(n);
 }
 
-void NumberSelection::leftClick(int n)
+void NumberSelection::toggle(int n)
 {
     m_boxes[n].checked = !m_boxes[n].checked;
     CheckBox1Click(n);
+}
+
+void NumberSelection::leftClick(int n)
+{
+    toggle(n);
     CheckBox17MouseDown(n, false);
 }
 

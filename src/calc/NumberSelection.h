@@ -37,7 +37,9 @@ public:
 
     // Click handling of a box whose tick the user has just toggled.
     void CheckBox1Click(int n);
-    // A left click: the platform toggles the tick, then the click handling runs.
+    // The platform toggles the tick, then the click handling runs.
+    void toggle(int n);
+    // A left click: toggle, then the mouse-up.
     void leftClick(int n);
     // A mouse button released over box n.
     void CheckBox17MouseDown(int n, bool rightButton);

@@ -9,6 +9,7 @@
 #include "gui/InternetPage.h"
 #include "gui/LottotippPage.h"
 #include "gui/OptionBinder.h"
+#include "gui/TipSheetView.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -78,6 +79,7 @@ TForm1::TForm1(LottoZahlen& app, QString home, QStringList args, QWidget* parent
     }
     setCentralWidget(m_pages);
     new ChartCommands(*this);
+    new TipSheetView(app, *this);
     m_baseFontSize = m_pages->font().pointSizeF();
 
     statusBar()->setObjectName("StatusBar1");

@@ -19,8 +19,8 @@
 using namespace zf;
 using namespace zf::test;
 
-// The tip rows of the real main window, driven offscreen without showing it,
-// so start-up reads a program folder of the test's own.
+// The tip rows of the real main window, started offscreen on a program
+// folder of the test's own.
 class TipSheetViewTest : public QObject {
     Q_OBJECT
 
@@ -33,7 +33,7 @@ class TipSheetViewTest : public QObject {
         FakeSound sound;
         TForm6 form6;
         LottoZahlen app{Ports{&store, &clock, &dialogs, &feedback, &sound, nullptr, nullptr, &form6}};
-        TForm1 window{app};
+        TForm1 window{app, QString::fromStdString(dir.home())};
 
         Program()
         {
@@ -41,8 +41,8 @@ class TipSheetViewTest : public QObject {
             QDir().mkpath(qs(dir.file("land")));
             QFile::copy(ZF_SOURCE_DIR "/data/land/meldungen.txt.de", qs(dir.file("land/meldungen.txt.de")));
             writeDrawFile(dir.file("ZahlenSN.dat"), {"06.11.2023 1 2 3 4 5 6 D1", "09.11.2023 3 12 19 25 33 40 D2"});
-            app.prepareStart(dir.home());
-            app.runStartAnalyses();
+            window.show();
+            QTRY_VERIFY(window.started());
         }
         static QString qs(const std::string& s) { return QString::fromStdString(s); }
         // the number dialog first: the main window has a BitBtn4 of its own

@@ -39,6 +39,7 @@ QToolButton* makeButton(const QString& name, const QString& text, const QString&
     b->setObjectName(name);
     b->setText(text);
     b->setToolTip(hint);
+    b->setMouseTracking(true);
     return b;
 }
 
@@ -94,6 +95,7 @@ void TipSheetView::buildRow(int row)
     layout->addWidget(r.dream, row, DreamCol);
 
     r.edit = makeButton(TipSheet::editButton(row), "...", kEditHint, grid);
+    r.edit->installEventFilter(this);
     connect(r.edit, &QToolButton::clicked, this, [this, row] { command([this, row] { TippEditClick(m_app, row); }); });
     layout->addWidget(r.edit, row, EditCol);
 
@@ -129,6 +131,7 @@ void TipSheetView::buildButtons()
     };
     for (const auto& b : buttons) {
         QToolButton* button = makeButton(b.name, b.text, b.hint, parent);
+        button->installEventFilter(this);
         connect(button, &QToolButton::clicked, this, [this, run = b.run] { command([this, run] { run(m_app); }); });
         layout->addWidget(button);
     }
@@ -197,13 +200,17 @@ void TipSheetView::showDrawLabels()
 
 bool TipSheetView::eventFilter(QObject* watched, QEvent* event)
 {
+    // labels and buttons show their hint in status panel 1 on mouse-over
+    if (event->type() == QEvent::MouseMove && m_app.ports().feedback) {
+        const QString hint = static_cast<QWidget*>(watched)->toolTip();
+        if (!hint.isEmpty())
+            m_app.ports().feedback->setStatus(1, hint.toStdString());
+    }
     for (int row = 0; row < TipSheet::kRows; ++row) {
         Row& r = m_rows[row];
         if (watched == r.label) {
             if (event->type() == QEvent::MouseButtonRelease)
                 Label30Click(m_app, row);
-            else if (event->type() == QEvent::MouseMove && m_app.ports().feedback)
-                m_app.ports().feedback->setStatus(1, kRowHint);
             return false;
         }
         if (event->type() == QEvent::FocusOut)

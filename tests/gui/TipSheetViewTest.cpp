@@ -124,6 +124,10 @@ private slots:
         p.find<QToolButton>("SpeedButton11")->click();
         QCOMPARE(p.find<QLineEdit>("Edit96")->text(), QString("5"));
         QCOMPARE(p.find<QLineEdit>("Edit1")->text(), QString(""));
+
+        QTest::mouseMove(p.find<QLabel>("Label79"));
+        QCOMPARE(QString::fromStdString(p.feedback.status[1]),
+                 QString("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!"));
     }
 
     void theEditButtonTakesTheTicksOfTheNumberDialog()

@@ -49,6 +49,7 @@ TipSheetView::TipSheetView(LottoZahlen& app, TForm1& window) : QObject(&window),
 {
     for (int row = 0; row < TipSheet::kRows; ++row)
         buildRow(row);
+    m_window.lottotipp()->tipGridLayout()->setColumnStretch(SumCol + 1, 1);
     buildButtons();
     app.sheet().setListener([this](TipSheet::Part part, int row, int col) { show(part, row, col); });
     app.drawLabels.changed = [this] { showDrawLabels(); };
@@ -90,6 +91,7 @@ void TipSheetView::buildRow(int row)
     r.dream->setEditable(true);
     r.dream->addItems({"-", "1", "2", "3", "4", "5"});
     r.dream->setEditText("-");
+    r.dream->setMaximumWidth(60);
     connect(r.dream, &QComboBox::editTextChanged, this,
             [this, row](const QString& text) { m_app.sheet().setDream(row, text.toStdString()); });
     layout->addWidget(r.dream, row, DreamCol);

@@ -134,12 +134,10 @@ void TForm6::refresh()
         const NumberSelection::Box& box = f.box(n);
         b->setChecked(box.checked);
         b->setToolTip(qs(box.weight));
-        QPalette p = palette();
-        if (box.colour != BoxColour::Face)
-            p.setColor(QPalette::Window, box.colour == BoxColour::Yellow ? QColor(0xFF, 0xFF, 0x00)
-                                                                         : palette().color(QPalette::ToolTipBase));
-        b->setAutoFillBackground(box.colour != BoxColour::Face);
-        b->setPalette(p);
+        const QColor c = box.colour == BoxColour::Yellow   ? QColor(0xFF, 0xFF, 0x00)
+                         : box.colour == BoxColour::Normal ? palette().color(QPalette::ToolTipBase)
+                                                           : QColor();
+        b->setStyleSheet(c.isValid() ? QString("QCheckBox { background-color: %1; }").arg(c.name()) : QString());
     }
     m_status->setText(qs(f.statusText));
     m_rechnen->setVisible(f.bitBtn3Visible);

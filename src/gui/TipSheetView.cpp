@@ -13,6 +13,7 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,16 @@ QToolButton* makeButton(const QString& name, const QString& text, const QString&
     b->setToolTip(hint);
     b->setMouseTracking(true);
     return b;
+}
+
+// Focus moving to another control; another window taking the focus (the
+// number dialog, a message box, a popup) is no exit from the cell.
+bool leftCell(QEvent* event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 } // namespace
@@ -215,7 +226,7 @@ bool TipSheetView::eventFilter(QObject* watched, QEvent* event)
                 Label30Click(m_app, row);
             return false;
         }
-        if (event->type() == QEvent::FocusOut)
+        if (leftCell(event))
             for (QLineEdit* e : r.cells)
                 if (watched == e) {
                     command([this] { Edit1Exit(m_app); });

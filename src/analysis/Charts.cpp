@@ -1,5 +1,6 @@
 #include "analysis/Charts.h"
 
+#include "analysis/Matching.h"
 #include "app/Formats.h"
 #include "app/LottoZahlen.h"
 
@@ -80,6 +81,25 @@ struct Tally {
     std::optional<Draw> last;
 };
 
+struct Group {
+    int size = 0;      // 0: not a group chart
+    int lastStart = 0; // groups start at 1..lastStart
+};
+
+Group groupOf(ChartKind kind)
+{
+    switch (kind) {
+    case ChartKind::Pairs:
+        return {2, 39};
+    case ChartKind::Triples:
+        return {3, 38};
+    case ChartKind::Quads:
+        return {4, 38};
+    default:
+        return {};
+    }
+}
+
 // The Gewinn that Zettelcheck gives for the numbers x .. x+size-1 and "0" for
 // the other arguments; have[v] = how many of the draw's six slots hold v.
 int groupGewinn(const std::array<int, 256>& have, int x, int size)
@@ -105,13 +125,14 @@ void count(ChartKind kind, const Draw& d, Tally& t)
     case ChartKind::Pairs:
     case ChartKind::Triples:
     case ChartKind::Quads: {
-        const int size = kind == ChartKind::Pairs ? 2 : kind == ChartKind::Triples ? 3 : 4;
-        const int lastStart = kind == ChartKind::Pairs ? 39 : 38;
+        // Zettelcheck once per start would cost 39 calls per draw; counting
+        // the drawn values once gives the same Gewinn.
+        const Group g = groupOf(kind);
         std::array<int, 256> have{};
         for (int i = 0; i < 6; ++i)
             ++have[z[i]];
-        for (int x = 1; x <= lastStart; ++x)
-            if (groupGewinn(have, x, size) == size)
+        for (int x = 1; x <= g.lastStart; ++x)
+            if (groupGewinn(have, x, g.size) == g.size)
                 ++t.counter[x];
         break;
     }
@@ -310,6 +331,13 @@ void runChart(LottoZahlen& app, ChartKind kind)
     if (m.workingDraw && t.last)
         for (int i = 0; i < 8; ++i)
             app.current.zahl[i + 1] = t.last->zahlen[i];
+    // The group charts leave the draw check's fields as their last call did.
+    if (const Group g = groupOf(kind); g.size && t.last) {
+        std::array<int, 6> numbers{};
+        for (int k = 0; k < g.size; ++k)
+            numbers[k] = g.lastStart + k;
+        Zettelcheck(app.matching, app.current.zahl, numbers, 0);
+    }
 
     ChartData& c = startBars(app);
     const int firstX = kind == ChartKind::CrossSums ? t.lowSum : m.firstX;

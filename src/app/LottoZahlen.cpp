@@ -100,9 +100,7 @@ void LottoZahlen::runStartAnalyses()
     // The online update, the evaluation for DateTimePicker1's date and the
     // number distribution chart join here as they are built.
     SpeedButton5Click(*this);
-    // the evaluation before it creates a missing draw file
-    if (drawFile().exists())
-        SpeedButton2Click(*this);
+    SpeedButton2Click(*this);
 }
 
 void LottoZahlen::saveSettings(bool windowNormal)

@@ -1,4 +1,5 @@
 #include "analysis/Charts.h"
+#include "analysis/Matching.h"
 #include "app/Error.h"
 #include "app/Formats.h"
 #include "app/LottoZahlen.h"
@@ -238,6 +239,47 @@ TEST_F(ChartsFixture, WorkingDrawAndWindowFields)
                               kind == ChartKind::Overdue || kind == ChartKind::CrossSums;
         EXPECT_EQ(app.dfb, keepsEnd ? clock.day : 0) << static_cast<int>(kind);
     }
+}
+
+TEST_F(ChartsFixture, GroupChartsCountAsTheDrawCheckDoes)
+{
+    // the last draw holds 12 twice: the check counts a number drawn in two slots twice
+    draws({"09.11.2023 1 2 3 4 5 6 D1", "13.11.2023 11 12 13 14 30 31 Z13 D2", "16.11.2023 37 38 39 40 20 21 D3",
+           "20.11.2023 7 8 9 25 26 27 D4", "23.11.2023 12 12 17 33 34 35 D5"});
+    const std::vector<Draw> all = app.drawFile().readAll();
+    for (ChartKind kind : {ChartKind::Pairs, ChartKind::Triples, ChartKind::Quads}) {
+        const int size = kind == ChartKind::Pairs ? 2 : kind == ChartKind::Triples ? 3 : 4;
+        const int lastStart = kind == ChartKind::Pairs ? 39 : 38;
+        std::vector<int> expected(kind == ChartKind::Pairs ? 39 : kind == ChartKind::Triples ? 38 : 40);
+        Matching m;
+        std::array<int, 9> zahl{};
+        std::array<int, 6> numbers{};
+        for (const Draw& d : all) {
+            for (int i = 0; i < 8; ++i)
+                zahl[i + 1] = d.zahlen[i];
+            for (int x = 1; x <= lastStart; ++x) {
+                numbers = {};
+                for (int k = 0; k < size; ++k)
+                    numbers[k] = x + k;
+                Zettelcheck(m, zahl, numbers, 0);
+                expected[x - 1] += m.gewinn == size;
+            }
+        }
+        runChart(app, kind);
+        std::vector<int> got;
+        for (const ChartBar& b : app.chart().bars)
+            got.push_back(int(b.y));
+        EXPECT_EQ(got, expected) << size;
+        // the fields of the last call stay
+        EXPECT_EQ(app.matching.gewinn, m.gewinn);
+        EXPECT_EQ(app.matching.treffer, m.treffer);
+        EXPECT_EQ(app.matching.zusatz, m.zusatz);
+        EXPECT_EQ(app.matching.super, m.super);
+    }
+    runChart(app, ChartKind::Pairs);
+    EXPECT_EQ(nonZero(app.chart()).substr(0, 19), "1:1 2:1 3:1 4:1 5:1");
+    // 12 drawn twice makes 11-12 and 12-13 count in the last draw too
+    EXPECT_NE(nonZero(app.chart()).find("11:2 12:2 13:1"), std::string::npos);
 }
 
 TEST_F(ChartsFixture, MissingDrawFileFailsAndKeepsTheChart)

@@ -1,5 +1,6 @@
 #include "calc/CandidateTest.h"
 
+#include "analysis/Charts.h"
 #include "app/LottoZahlen.h"
 
 #include <bit>
@@ -7,14 +8,6 @@
 namespace zf {
 
 namespace {
-
-constexpr bool isPrime(int n)
-{
-    for (int p : {2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47})
-        if (n == p)
-            return true;
-    return false;
-}
 
 uint64_t maskOf(const Tip& t) { return numberMask(t.data(), 6); }
 
@@ -52,14 +45,6 @@ bool anyReaches(const std::vector<uint64_t>& masks, uint64_t tip, int threshold)
 }
 
 } // namespace
-
-int primzahlenCount(const Tip& t)
-{
-    int n = 0;
-    for (uint8_t v : t)
-        n += isPrime(v);
-    return n;
-}
 
 CandidateTest::CandidateTest(LottoZahlen& app)
     : m_app(app), m_cache(app.drawCache()),
@@ -154,7 +139,7 @@ bool CandidateTest::test(const Tip& t, int s)
         return false;
     if (o.flag(cb9) && !Secheroderfuenfer(t))
         return false;
-    if (o.flag(cb22) && primzahlenCount(t) < o.integer(ud10))
+    if (o.flag(cb22) && primzahlen(t[0], t[1], t[2], t[3], t[4], t[5]) < o.integer(ud10))
         return false;
     return true;
 }

@@ -19,9 +19,6 @@ using RefDraw = std::array<int, 9>;
 // conditions of the calculation pages in a fixed order, the first failing one
 // rejects. Options are read afresh on every call, so changes made while the
 // search runs apply to the next candidate.
-// The number of primes among the six numbers.
-int primzahlenCount(const Tip& t);
-
 class CandidateTest {
 public:
     explicit CandidateTest(LottoZahlen& app);

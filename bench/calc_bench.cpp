@@ -3,10 +3,12 @@
 #include "app/Formats.h"
 #include "app/LottoZahlen.h"
 #include "calc/CandidateTest.h"
+#include "calc/TipSearch.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -18,11 +20,29 @@ struct BenchClock : Clock {
     uint64_t clockSeed() override { return 1; }
 };
 
+struct QuietFeedback : Feedback {
+    void setStatus(int, const std::string&) override {}
+    void setBusy(bool) override {}
+    void showPage(Page) override {}
+    void processEvents() override {}
+};
+
+struct QuietDialogs : Dialogs {
+    void information(const std::string&) override {}
+    void error(const std::string& t) override { std::fprintf(stderr, "%s\n", t.c_str()); }
+    bool askYesNo(const std::string&, const std::string&) override { return true; }
+    std::string inputBox(const std::string&, const std::string&, const std::string& d) override { return d; }
+    std::optional<std::string> openFileName(const FileFilter&) override { return std::nullopt; }
+    std::optional<std::string> saveFileName(const FileFilter&) override { return std::nullopt; }
+};
+
 // A program on a temporary folder with `count` draws, as zf_gen_draws writes them.
 struct Bench {
     BenchClock clock;
+    QuietFeedback feedback;
+    QuietDialogs dialogs;
     std::filesystem::path home = std::filesystem::temp_directory_path() / "zf_calc_bench";
-    LottoZahlen app{Ports{nullptr, &clock, nullptr, nullptr, nullptr, nullptr, nullptr}};
+    LottoZahlen app{Ports{nullptr, &clock, &dialogs, &feedback, nullptr, nullptr, nullptr}};
 
     explicit Bench(int count = 1040)
     {
@@ -75,6 +95,21 @@ void BM_CandidateTest(benchmark::State& state)
     state.counters["accepted"] = benchmark::Counter(static_cast<double>(accepted) / state.iterations());
 }
 BENCHMARK(BM_CandidateTest);
+
+// The whole command with its defaults: reference draws, number list, 14 tips, final check.
+void BM_Calculation(benchmark::State& state)
+{
+    Bench b;
+    b.app.random().setSeed(1);
+    int64_t runs = 0;
+    for (auto _ : state) {
+        if (Label28Click(b.app) != CalcOutcome::Finished)
+            state.SkipWithError("the calculation did not finish");
+        runs += b.app.calc.runs;
+    }
+    state.counters["runs"] = benchmark::Counter(static_cast<double>(runs) / state.iterations());
+}
+BENCHMARK(BM_Calculation)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -9,9 +9,15 @@ namespace zf {
 
 namespace {
 
-uint64_t maskOf(const Tip& t) { return numberMask(t.data(), 6); }
+uint64_t maskOf(const Tip& t)
+{
+    return numberMask(t.data(), 6);
+}
 
-bool hasBit(uint64_t mask, int n) { return n >= 1 && n <= 40 && (mask >> n & 1); }
+bool hasBit(uint64_t mask, int n)
+{
+    return n >= 1 && n <= 40 && (mask >> n & 1);
+}
 
 // True when some mask leaves at most R of its six numbers outside the tip,
 // that is shares at least 6 - R numbers with it.
@@ -34,31 +40,37 @@ bool anyReaches(const std::vector<uint64_t>& masks, uint64_t tip, int threshold)
         return false;
     const uint64_t notTip = ~tip;
     switch (6 - threshold) {
-    case 0: return anyWithin<0>(masks, notTip);
-    case 1: return anyWithin<1>(masks, notTip);
-    case 2: return anyWithin<2>(masks, notTip);
-    case 3: return anyWithin<3>(masks, notTip);
-    case 4: return anyWithin<4>(masks, notTip);
-    case 5: return anyWithin<5>(masks, notTip);
-    default: return true; // every draw has at least 0 matches
+    case 0:
+        return anyWithin<0>(masks, notTip);
+    case 1:
+        return anyWithin<1>(masks, notTip);
+    case 2:
+        return anyWithin<2>(masks, notTip);
+    case 3:
+        return anyWithin<3>(masks, notTip);
+    case 4:
+        return anyWithin<4>(masks, notTip);
+    case 5:
+        return anyWithin<5>(masks, notTip);
+    default:
+        return true; // every draw has at least 0 matches
     }
 }
 
 } // namespace
 
 CandidateTest::CandidateTest(LottoZahlen& app)
-    : m_app(app), m_cache(app.drawCache()),
-      cb3(Options::at("CheckBox3")), cb24(Options::at("CheckBox24")), cb27(Options::at("CheckBox27")),
-      cb8(Options::at("CheckBox8")), cb18(Options::at("CheckBox18")), ud1(Options::at("UpDown1")),
-      ud2(Options::at("UpDown2")), ud3(Options::at("UpDown3")), ud9(Options::at("UpDown9")),
-      cb4(Options::at("CheckBox4")), ud4(Options::at("UpDown4")), cb5(Options::at("CheckBox5")),
-      ud5(Options::at("UpDown5")), cb23(Options::at("CheckBox23")), ud11(Options::at("UpDown11")),
-      cb25(Options::at("CheckBox25")), ud15(Options::at("UpDown15")), cb26(Options::at("CheckBox26")),
-      ud16(Options::at("UpDown16")), cb28(Options::at("CheckBox28")), ud17(Options::at("UpDown17")),
-      ud18(Options::at("UpDown18")), cb34(Options::at("CheckBox34")), ud20(Options::at("UpDown20")),
-      ud21(Options::at("UpDown21")), cb9(Options::at("CheckBox9")), ud6(Options::at("UpDown6")),
-      cb22(Options::at("CheckBox22")), ud10(Options::at("UpDown10")), cb35(Options::at("CheckBox35")),
-      dtp2(Options::at("DateTimePicker2"))
+    : m_app(app), m_cache(app.drawCache()), cb3(Options::at("CheckBox3")), cb24(Options::at("CheckBox24")),
+      cb27(Options::at("CheckBox27")), cb8(Options::at("CheckBox8")), cb18(Options::at("CheckBox18")),
+      ud1(Options::at("UpDown1")), ud2(Options::at("UpDown2")), ud3(Options::at("UpDown3")),
+      ud9(Options::at("UpDown9")), cb4(Options::at("CheckBox4")), ud4(Options::at("UpDown4")),
+      cb5(Options::at("CheckBox5")), ud5(Options::at("UpDown5")), cb23(Options::at("CheckBox23")),
+      ud11(Options::at("UpDown11")), cb25(Options::at("CheckBox25")), ud15(Options::at("UpDown15")),
+      cb26(Options::at("CheckBox26")), ud16(Options::at("UpDown16")), cb28(Options::at("CheckBox28")),
+      ud17(Options::at("UpDown17")), ud18(Options::at("UpDown18")), cb34(Options::at("CheckBox34")),
+      ud20(Options::at("UpDown20")), ud21(Options::at("UpDown21")), cb9(Options::at("CheckBox9")),
+      ud6(Options::at("UpDown6")), cb22(Options::at("CheckBox22")), ud10(Options::at("UpDown10")),
+      cb35(Options::at("CheckBox35")), dtp2(Options::at("DateTimePicker2"))
 {
 }
 
@@ -189,8 +201,8 @@ bool CandidateTest::noneReaches(Selection& sel, double start, double end, const 
     clearChart();
     const WeekdayFilter filter = m_app.weekdayFilter();
     const bool zusatz = m_app.options().flag(cb35);
-    if (!sel.valid || sel.version != m_cache.version() || sel.start != start || sel.end != end
-        || sel.thursday != filter.thursday || sel.monday != filter.monday || sel.zusatz != zusatz) {
+    if (!sel.valid || sel.version != m_cache.version() || sel.start != start || sel.end != end ||
+        sel.thursday != filter.thursday || sel.monday != filter.monday || sel.zusatz != zusatz) {
         sel = Selection{start, end, filter.thursday, filter.monday, zusatz, true, m_cache.version(), {}, {}};
         const DateWindow window{start, end, false};
         for (const CachedDraw& d : draws) {

@@ -49,7 +49,7 @@ private:
         double start = 0, end = 0;
         bool thursday = false, monday = false, zusatz = false, valid = false;
         uint64_t version = 0;
-        std::vector<uint64_t> masks; // six different numbers: matches = common bits
+        std::vector<uint64_t> masks;    // six different numbers: matches = common bits
         std::vector<CachedDraw> others; // counted one by one
     };
     bool noneReaches(Selection& sel, double start, double end, const Tip& t, int threshold);
@@ -65,8 +65,8 @@ private:
     Selection m_window;
     bool m_checkFile = true;
 
-    int cb3, cb24, cb27, cb8, cb18, ud1, ud2, ud3, ud9, cb4, ud4, cb5, ud5, cb23, ud11, cb25, ud15, cb26, ud16,
-        cb28, ud17, ud18, cb34, ud20, ud21, cb9, ud6, cb22, ud10, cb35, dtp2;
+    int cb3, cb24, cb27, cb8, cb18, ud1, ud2, ud3, ud9, cb4, ud4, cb5, ud5, cb23, ud11, cb25, ud15, cb26, ud16, cb28,
+        ud17, ud18, cb34, ud20, ud21, cb9, ud6, cb22, ud10, cb35, dtp2;
 };
 
 } // namespace zf

@@ -32,6 +32,7 @@ struct CalcState {
     bool stop = false;     // the button was pressed again
     int runs = 0;          // candidates drawn and tested
     NumberList numberList; // as the search drew from it
+    std::string status;    // the final text of status panel 1
     // Pending window input is handled at most this often while the search runs.
     int eventIntervalMs = 5;
 };
@@ -41,6 +42,9 @@ struct CalcState {
 // the sheet. While a calculation runs, a further call asks it to stop after
 // the candidate in hand. Errors end it in order and are shown.
 CalcOutcome Label28Click(LottoZahlen& app);
-inline CalcOutcome Berechnen1Click(LottoZahlen& app) { return Label28Click(app); }
+inline CalcOutcome Berechnen1Click(LottoZahlen& app)
+{
+    return Label28Click(app);
+}
 
 } // namespace zf

@@ -39,6 +39,7 @@ int cmdChart(Context& c);
 int cmdEvaluate(Context& c);
 int cmdSearchDb(Context& c);
 int cmdStep(Context& c);
+int cmdCalc(Context& c);
 
 // Shared by the evaluation commands: the --date option sets DateTimePicker1;
 // the draw and "QS:" lines; one line per tip row.

@@ -22,7 +22,7 @@ namespace {
 
 const char* const kUsage =
     "usage: ziffrano-cli [--home DIR] [--settings FILE] [--set NAME=VALUE]... [--today DD.MM.YYYY] COMMAND [ARGS]\n"
-    "commands: draws, settings, chart, evaluate, search-db, step\n";
+    "commands: draws, settings, chart, evaluate, search-db, step, calc\n";
 
 const std::map<std::string, Command>& commands()
 {
@@ -33,6 +33,7 @@ const std::map<std::string, Command>& commands()
         {"evaluate", cmdEvaluate},
         {"search-db", cmdSearchDb},
         {"step", cmdStep},
+        {"calc", cmdCalc},
     };
     return table;
 }

@@ -21,7 +21,7 @@ inline uint64_t numberMask(const uint8_t* numbers, int count)
 // A draw with the mask of its six numbers, for matching without re-reading.
 struct CachedDraw {
     Draw draw;
-    uint64_t mask = 0;   // the six numbers
+    uint64_t mask = 0;     // the six numbers
     bool distinct = false; // six different numbers in 1..40: matches = bits in common
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/LottoZahlen.h"
 #include "gui/BerechnungPage.h"
+#include "gui/CalcBinding.h"
 #include "gui/ChartCommands.h"
 #include "gui/DatenbankPage.h"
 #include "gui/DiagrammPage.h"
@@ -89,6 +90,7 @@ TForm1::TForm1(LottoZahlen& app, QString home, QStringList args, QWidget* parent
     }
 
     buildMenu();
+    new CalcBinding(*this);
     const Options& o = app.options();
     resize(o.integer("width"), o.integer("height"));
     app.options().addListener([self = QPointer<TForm1>(this)](int index) {

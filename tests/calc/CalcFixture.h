@@ -1,9 +1,7 @@
 #pragma once
 
-#include "app/LottoZahlen.h"
-#include "fakes/DrawText.h"
-#include "fakes/Fakes.h"
-#include "fakes/TempDir.h"
+#include "calc/CandidateTest.h"
+#include "fakes/SheetText.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +10,13 @@
 namespace zf::test {
 
 // A started program on a temporary folder with the German messages.
-struct CalcFixture : ::testing::Test {
-    TempDir dir;
-    FakeSettings store;
-    FakeClock clock;
-    FakeDialogs dialogs;
-    FakeFeedback feedback;
-    FakeSound sound;
-    LottoZahlen app{Ports{&store, &clock, &dialogs, &feedback, &sound, nullptr, nullptr}};
-
+struct CalcFixture : ::testing::Test, AppFixture {
     CalcFixture()
     {
         app.prepareStart(dir.home());
-        app.messages().load(std::string(ZF_SOURCE_DIR) + "/data/land/meldungen.txt.de");
+        app.messages().load(ZF_SOURCE_DIR "/data/land/meldungen.txt.de");
     }
 
-    void draws(const std::vector<std::string>& lines) { writeDrawFile(app.drawFilePath(), lines); }
     void set(const char* name, int value) { app.options().setInt(name, value); }
 
     // "1,2,3,4,5,6" -> a tip

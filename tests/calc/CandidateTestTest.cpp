@@ -60,8 +60,8 @@ TEST_F(CandidateFixture, ArithmeticConditionsInTheirOrder)
 {
     const Case cases[] = {
         // overlap with the accepted rows 1..6 and 7..12
-        {"CheckBox3=1 UpDown3=2", "1,3,5,7,9,11", false}, // 3 with each row
-        {"CheckBox3=1 UpDown3=2", "1,3,5,20,25,30", true}, // 3 and 0: not every row above the maximum
+        {"CheckBox3=1 UpDown3=2", "1,3,5,7,9,11", false},    // 3 with each row
+        {"CheckBox3=1 UpDown3=2", "1,3,5,20,25,30", true},   // 3 and 0: not every row above the maximum
         {"CheckBox27=1 UpDown3=2", "1,3,5,20,25,30", false}, // each row must lie within, box 3 or not
         {"CheckBox27=1 UpDown3=3", "1,3,5,20,25,30", true},
         {"CheckBox24=1 UpDown9=1", "20,21,23,25,27,30", false},
@@ -71,13 +71,13 @@ TEST_F(CandidateFixture, ArithmeticConditionsInTheirOrder)
         {"CheckBox18=1", "3,4,5,20,30,40", false},
         {"CheckBox18=1", "3,4,6,7,30,40", true},
         {"UpDown1=50", "1,2,3,4,5,6", false},
-        {"UpDown1=50", "1,2,3,4,10,30", true}, // sum 50 is inside
+        {"UpDown1=50", "1,2,3,4,10,30", true},       // sum 50 is inside
         {"UpDown2=205", "30,31,33,35,37,40", false}, // 206
         // latest draw 2 9 14 22 31 38 with spare 15, second 1 2 3 4 5 6, third 35 36 37 38 39 40
         {"CheckBox4=1 UpDown4=1", "2,9,15,23,30,39", false},
         {"CheckBox4=1 UpDown4=1", "2,10,15,23,30,39", true},
         {"CheckBox4=1 UpDown4=1 CheckBox35=1", "2,10,15,23,30,39", false}, // the spare slot counts too
-        {"CheckBox4=1 UpDown4=0", "2,9,14,22,31,38", true}, // a limit of 0 works through the list
+        {"CheckBox4=1 UpDown4=0", "2,9,14,22,31,38", true},                // a limit of 0 works through the list
         {"CheckBox5=1 UpDown5=1", "1,2,20,23,30,33", false},
         {"CheckBox5=1 UpDown5=2", "1,2,20,23,30,33", true},
         {"CheckBox23=1 UpDown11=2", "1,20,37,38,39,40", false},
@@ -108,7 +108,7 @@ TEST_F(CandidateFixture, PrimesAndHistoryOnlyWithCheckBox28)
     draws({"03.11.2025 10 11 12 13 14 15 D2"});
     set("CheckBox28", 1);
     app.setDateTimePicker1(*parseDate("04.12.2025"));
-    EXPECT_FALSE(accepts("1,4,6,8,9,10"));  // no prime
+    EXPECT_FALSE(accepts("1,4,6,8,9,10")); // no prime
     EXPECT_TRUE(accepts("2,3,6,8,9,10"));
     EXPECT_FALSE(accepts("2,3,10,11,12,13")); // four of the draw
     EXPECT_TRUE(app.chart().bars.empty());
@@ -118,15 +118,15 @@ TEST_F(CandidateFixture, RecentDrawsWindowEndsOnThePickerDate)
 {
     draws({"30.10.2025 1 2 3 4 5 6 D1", "03.11.2025 10 11 12 13 14 15 D2", "04.12.2025 20 21 22 23 24 25 D3",
            "08.12.2025 30 31 32 33 34 35 D4"});
-    app.setDateTimePicker1(*parseDate("04.12.2025")); // a Thursday; 10 draws look back 35 days
-    EXPECT_TRUE(test.dreierodervierer(tip("1,2,3,26,27,28"), 6, 3, 10));    // exactly 35 days before
+    app.setDateTimePicker1(*parseDate("04.12.2025"));                    // a Thursday; 10 draws look back 35 days
+    EXPECT_TRUE(test.dreierodervierer(tip("1,2,3,26,27,28"), 6, 3, 10)); // exactly 35 days before
     EXPECT_FALSE(test.dreierodervierer(tip("10,11,12,26,27,28"), 6, 3, 10));
     EXPECT_FALSE(test.dreierodervierer(tip("20,21,22,36,37,38"), 6, 3, 10)); // the Thursday itself
     EXPECT_TRUE(test.dreierodervierer(tip("30,31,32,36,37,38"), 6, 3, 10));  // after the picker
     EXPECT_TRUE(test.dreierodervierer(tip("10,11,26,27,28,29"), 6, 3, 10));
-    EXPECT_TRUE(test.dreierodervierer(tip("10,11,12,26,27,28"), 6, 3, 8));   // 28 days: 03.11. is out
-    EXPECT_FALSE(test.dreierodervierer(tip("1,2,3,26,27,28"), 6, 3, 11));   // 38.5 days
-    set("CheckBox17", 0); // Monday draws do not count
+    EXPECT_TRUE(test.dreierodervierer(tip("10,11,12,26,27,28"), 6, 3, 8)); // 28 days: 03.11. is out
+    EXPECT_FALSE(test.dreierodervierer(tip("1,2,3,26,27,28"), 6, 3, 11));  // 38.5 days
+    set("CheckBox17", 0);                                                  // Monday draws do not count
     EXPECT_TRUE(test.dreierodervierer(tip("10,11,12,26,27,28"), 6, 3, 10));
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "app/Formats.h"
+#include "app/Random.h"
 #include "draws/DrawFile.h"
+
+#include <algorithm>
 
 #include <sstream>
 #include <string>
@@ -42,6 +45,25 @@ inline std::vector<Draw> drawsFromText(const std::vector<std::string>& lines)
     std::vector<Draw> v;
     for (const auto& l : lines)
         v.push_back(drawFromText(l));
+    return v;
+}
+
+// `count` random draws on the Mondays and Thursdays from `firstDay`, dream numbers 1..5 in turn.
+inline std::vector<Draw> randomDraws(int count, uint64_t seed, int firstDay = kFirstDrawDay)
+{
+    std::vector<Draw> v;
+    Random rng(seed);
+    for (int i = 0, day = firstDay; i < count; ++i, day += isMonday(day) ? 3 : 4) {
+        Draw d;
+        d.datum = day;
+        for (int k = 0; k < 6;) {
+            const auto n = static_cast<uint8_t>(1 + rng.below(40));
+            if (std::find(d.zahlen.begin(), d.zahlen.begin() + k, n) == d.zahlen.begin() + k)
+                d.zahlen[k++] = n;
+        }
+        d.zahlen[7] = static_cast<uint8_t>(1 + i % 5);
+        v.push_back(d);
+    }
     return v;
 }
 

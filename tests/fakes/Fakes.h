@@ -2,6 +2,7 @@
 
 #include "app/Ports.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <variant>
@@ -105,10 +106,16 @@ public:
     int busyDepth = 0;
     int processed = 0;
     std::vector<Page> pages;
+    std::function<void()> onProcessEvents; // plays the user's part during long loops
     void setStatus(int panel, const std::string& t) override { status[panel] = t; }
     void setBusy(bool b) override { busyDepth += b ? 1 : -1; }
     void showPage(Page p) override { pages.push_back(p); }
-    void processEvents() override { ++processed; }
+    void processEvents() override
+    {
+        ++processed;
+        if (onProcessEvents)
+            onProcessEvents();
+    }
 };
 
 class FakeSound : public Sound {

@@ -1,5 +1,6 @@
 // The calculation's speed on a generated history of 1,040 draws with the
 // history tests active (their defaults).
+#include "../tests/fakes/DrawText.h"
 #include "app/Formats.h"
 #include "app/LottoZahlen.h"
 #include "calc/CandidateTest.h"
@@ -36,7 +37,7 @@ struct QuietDialogs : Dialogs {
     std::optional<std::string> saveFileName(const FileFilter&) override { return std::nullopt; }
 };
 
-// A program on a temporary folder with `count` draws, as zf_gen_draws writes them.
+// A program on a temporary folder with `count` random draws.
 struct Bench {
     BenchClock clock;
     QuietFeedback feedback;
@@ -48,21 +49,7 @@ struct Bench {
     {
         std::filesystem::create_directories(home);
         app.prepareStart(home.string() + "/");
-        Random rng(1);
-        std::vector<Draw> draws;
-        int day = kFirstDrawDay;
-        for (int i = 0; i < count; ++i, day += isMonday(day) ? 3 : 4) {
-            Draw d;
-            d.datum = day;
-            for (int k = 0; k < 6;) {
-                const auto n = static_cast<uint8_t>(1 + rng.below(40));
-                if (std::find(d.zahlen.begin(), d.zahlen.begin() + k, n) == d.zahlen.begin() + k)
-                    d.zahlen[k++] = n;
-            }
-            d.zahlen[7] = static_cast<uint8_t>(1 + rng.below(5));
-            draws.push_back(d);
-        }
-        app.drawFile().rewrite(draws, "bench.tmp");
+        app.drawFile().rewrite(test::randomDraws(count, 1), "bench.tmp");
     }
     ~Bench() { std::filesystem::remove_all(home); }
 };

@@ -19,6 +19,7 @@ struct Context {
     std::vector<std::string> args;      // after the command name
     std::optional<int> today;           // --today
     std::optional<std::string> answer;  // Yes/No answers of the console dialogs: "yes" or "no"
+    std::optional<std::string> settingsFile; // --settings
 
     // Takes "--name VALUE" out of args; nullopt when absent.
     std::optional<std::string> take(const std::string& name);

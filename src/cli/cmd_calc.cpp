@@ -1,7 +1,9 @@
 #include "cli/Cli.h"
 
 #include "app/Formats.h"
+#include "app/Settings.h"
 #include "calc/TipSearch.h"
+#include "platform/QtSettingsStore.h"
 
 #include <iostream>
 #include <sstream>
@@ -18,6 +20,8 @@ int cmdCalc(Context& c)
     const bool showList = c.takeFlag("--show-list");
     const bool save = c.takeFlag("--save");
     c.done();
+    if (save && !c.settingsFile)
+        throw UsageError{"--save needs --settings FILE"};
     if (date)
         app.setDateTimePicker1(Context::date(*date));
     if (seed) {
@@ -53,8 +57,12 @@ int cmdCalc(Context& c)
         std::cout << s.dream(r) << '\n';
     }
     std::cout << "status: " << app.calc.status << '\n' << "runs: " << app.calc.runs << '\n';
-    if (save)
-        app.saveSettings(true);
+    if (save) {
+        // into the file even when it did not exist yet
+        QtSettingsStore store(QString::fromStdString(*c.settingsFile));
+        saveSettings(app, store, true);
+        store.flush();
+    }
     return outcome == CalcOutcome::Failed ? 1 : 0;
 }
 

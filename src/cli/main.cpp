@@ -210,7 +210,7 @@ int run(int argc, char** argv)
     app.updateLaufMax();
     app.aktDatum = app.dateTimePicker2();
 
-    Context ctx{app, {rest.begin() + 1, rest.end()}, today, std::nullopt};
+    Context ctx{app, {rest.begin() + 1, rest.end()}, today, std::nullopt, settingsFile};
     ctx.answer = ctx.take("--answer");
     if (ctx.answer && *ctx.answer != "yes" && *ctx.answer != "no")
         throw UsageError{"--answer takes yes or no"};

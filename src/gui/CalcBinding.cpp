@@ -17,9 +17,9 @@
 
 namespace zf {
 
-CalcBinding::CalcBinding(TForm1& window) : QObject(&window), m_window(window)
+CalcBinding::CalcBinding(TForm1& window) : QObject(&window), m_window(window), m_app(window.app())
 {
-    LottoZahlen& app = window.app();
+    LottoZahlen& app = m_app;
     m_button = window.lottotipp()->findChild<QPushButton*>("BitBtn4");
     if (m_button) {
         connect(m_button, &QPushButton::clicked, this, &CalcBinding::Label28Click);
@@ -33,6 +33,8 @@ CalcBinding::CalcBinding(TForm1& window) : QObject(&window), m_window(window)
             s->installEventFilter(this);
 }
 
+CalcBinding::~CalcBinding() { m_app.calc.bitBtn4.changed = nullptr; }
+
 QSpinBox* CalcBinding::spin(const char* name) const
 {
     return m_window.findChild<QSpinBox*>(name);
@@ -40,7 +42,7 @@ QSpinBox* CalcBinding::spin(const char* name) const
 
 void CalcBinding::Label28Click()
 {
-    LottoZahlen& app = m_window.app();
+    LottoZahlen& app = m_app;
     const bool starts = !app.calc.active;
     if (starts) {
         if (m_button) // the caption the language gave it comes back at the end
@@ -92,7 +94,7 @@ void CalcBinding::holdCommands(bool hold)
 
 bool CalcBinding::eventFilter(QObject* watched, QEvent* event)
 {
-    LottoZahlen& app = m_window.app();
+    LottoZahlen& app = m_app;
     if (watched == &m_window) {
         if (event->type() == QEvent::Close && app.calc.active) {
             // stop first; the window closes when the calculation has ended

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace zf {
 
+class LottoZahlen;
 class TForm1;
 
 // The calculation in the main window: BitBtn4 and the menu item start it and
@@ -22,6 +23,7 @@ class CalcBinding : public QObject {
     Q_OBJECT
 public:
     explicit CalcBinding(TForm1& window);
+    ~CalcBinding() override;
 
     // The click of BitBtn4 and Berechnen1.
     void Label28Click();
@@ -34,6 +36,7 @@ private:
     void holdCommands(bool hold);
 
     TForm1& m_window;
+    LottoZahlen& m_app;
     QPushButton* m_button = nullptr;
     QList<QPointer<QWidget>> m_heldWidgets;
     QList<QPointer<QAction>> m_heldActions;

@@ -34,7 +34,6 @@ grep -q '^status: Die maximale Zahl der Berechnungsläufe ist erreicht' <<<"$out
 
 # locked rows keep their numbers; --save writes the sheet back
 settings="$home/Somnara.ini"
-: >"$settings"
 out=$(calc --settings "$settings" --set Edit1=5 --set Edit2=9 --set Edit3=14 --set Edit4=22 --set Edit5=31 --set Edit6=38 \
     calc --seed 3 --lock 1 --date 04.12.2025 --save)
 grep -qx 'row 1: 5,9,14,22,31,38,-' <<<"$out" || fail "locked row: $out"

@@ -136,7 +136,21 @@ TEST_F(ListFixture, PreferencesReadTheCharts)
     EXPECT_EQ(text(build()), "5 6 6 7 7 8");
     EXPECT_EQ(feedback.status[1], "Min: 1  Max: 2  6");
 
+    // the band lines of the rarest quads and of the first overdue pass have one blank less;
+    // waiting counts 1 to 4 with x = 30: 3 <= v first, 4 <= v second
     set("CheckBox1", 0);
+    set("CheckBox13", 1);
+    set("CheckBox10", 1);
+    feedback.panel1.clear();
+    build();
+    EXPECT_EQ(feedback.panel1[0], app.msg(17) + " " + app.msg(20));
+    EXPECT_EQ(feedback.panel1[1].rfind("Min: 0 Max: ", 0), 0u) << feedback.panel1[1];
+    EXPECT_EQ(feedback.panel1[2], app.msg(17) + " " + app.msg(21));
+    EXPECT_EQ(feedback.panel1[3].rfind("Min: 3 Max: 4  ", 0), 0u) << feedback.panel1[3];
+    EXPECT_EQ(feedback.panel1[4].rfind("Min: 4  Max: 4  ", 0), 0u) << feedback.panel1[4];
+    set("CheckBox13", 0);
+    set("CheckBox10", 0);
+
     set("CheckBox2", 1); // number distribution: the four numbers drawn twice
     set("UpDown12", 10);
     const auto count = countEntries(build());

@@ -107,7 +107,13 @@ public:
     int processed = 0;
     std::vector<Page> pages;
     std::function<void()> onProcessEvents; // plays the user's part during long loops
-    void setStatus(int panel, const std::string& t) override { status[panel] = t; }
+    std::vector<std::string> panel1; // every text of status panel 1 in order
+    void setStatus(int panel, const std::string& t) override
+    {
+        status[panel] = t;
+        if (panel == 1)
+            panel1.push_back(t);
+    }
     void setBusy(bool b) override { busyDepth += b ? 1 : -1; }
     void showPage(Page p) override { pages.push_back(p); }
     void processEvents() override

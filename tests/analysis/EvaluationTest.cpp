@@ -149,7 +149,7 @@ TEST(TipSearch, StopsAtEachTipThatReachesTheMinimumAndAsks)
     f.search(5);
     // the draw on the window start is searched
     EXPECT_EQ(f.stops, (std::vector<std::string>{"09.11.2023 row 1 matches 5", "20.11.2023 row 6 matches 5"}));
-    EXPECT_EQ(f.dialogs.shown.front(), "Treffer in der Ziehung vom09.11.2023   gefunden. Weitersuchen?");
+    EXPECT_EQ(f.dialogs.shown.front(), "Treffer in der Ziehung vom 09.11.2023   gefunden. Weitersuchen?");
     EXPECT_EQ(rowText(f.app.sheet(), 0), "1,3,11,17,25,33,2"); // the stop ran the full check
     EXPECT_EQ(f.app.current.position, 1);                      // the search leaves Position alone
 }

@@ -118,7 +118,10 @@ void tipSearch(LottoZahlen& app, int minimum, const TipStop& onStop)
             s.setMatch(row, m.label(), m.gewinn >= 2);
             if (m.gewinn >= minimum) {
                 const int gewinn = m.gewinn;
+                const std::string label = m.label();
                 Komplettcheck(app);
+                // the full check blanks a row without a dream number; the stop must still show its score
+                s.setMatch(row, label, gewinn >= 2);
                 if (onStop)
                     onStop(d.datum, row, gewinn);
                 const std::string text = app.msg(6) + formatDate(static_cast<int>(d.datum)) + "   " + app.msg(7);

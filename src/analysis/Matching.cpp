@@ -4,6 +4,7 @@
 #include "app/Formats.h"
 #include "app/LottoZahlen.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace zf {
@@ -80,7 +81,8 @@ void checkRow(LottoZahlen& app, int row)
                     : m.treffer[c + 1] == 2 ? CellColour::Yellow
                                             : CellColour::Window);
     s.setMatch(row, m.label(), m.gewinn >= 2);
-    ++app.matching.statistik[m.gewinn][m.zusatz ? 1 : 0];
+    // a draw record holding a number twice can push a tip with doubles past six
+    ++app.matching.statistik[std::min(m.gewinn, 6)][m.zusatz ? 1 : 0];
 }
 
 } // namespace

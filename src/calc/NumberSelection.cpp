@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 
 namespace zf {
 
@@ -34,10 +35,13 @@ void NumberSelection::CheckBox1Click(int n)
 {
     Box& b = m_boxes[n];
     const int step = minus ? -1 : 1;
-    auto w = tryToInt(b.weight);
+    // wide enough that a stored weight at the integer limit can still step
+    std::optional<long long> w;
+    if (const auto read = tryToInt(b.weight))
+        w = *read;
     if (w && b.checked) {
-        b.weight = std::to_string(*w + step);
-        w = *w + step;
+        *w += step;
+        b.weight = std::to_string(*w);
     }
     if (!w || *w < 0)
         b.weight = "0";

@@ -165,6 +165,17 @@ TEST(TipSearch, NoAtTheFirstStopEndsTheSearchThere)
     EXPECT_TRUE(f.app.chart().bars.empty());
 }
 
+TEST(TipSearch, AStopShowsTheScoreOfATipWithoutDreamNumber)
+{
+    SearchFixture f;
+    setRow(f.app.sheet(), 0, "33,25,17,11,3,1,-");
+    f.dialogs.yesNoAnswers = {false};
+    f.search(5);
+    EXPECT_EQ(f.stops, std::vector<std::string>{"09.11.2023 row 1 matches 5"});
+    EXPECT_EQ(f.app.sheet().matchText(0), "5");
+    EXPECT_TRUE(f.app.sheet().matchRed(0));
+}
+
 TEST(TipSearch, SearchesOnlyTheTickedWeekdays)
 {
     SearchFixture f;

@@ -161,6 +161,15 @@ TEST(Komplettcheck, CountsStatistikReturnsTheBestAndPlaysTheWinSound)
     EXPECT_TRUE(f.sound.played.empty());
 }
 
+TEST(Komplettcheck, MoreThanSixMatchesFromADamagedDrawCountAsSix)
+{
+    AppFixture f;
+    f.current("09.11.2023 5 5 5 5 5 5 D2");
+    setRow(f.app.sheet(), 0, "5,5,7,8,9,10,1");
+    EXPECT_EQ(Komplettcheck(f.app), 12);
+    EXPECT_EQ(f.app.matching.statistik[6][0], 1);
+}
+
 TEST(Komplettcheck, DoesNothingWhileSortingIsOff)
 {
     AppFixture f;

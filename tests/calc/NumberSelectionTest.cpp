@@ -41,6 +41,13 @@ TEST(NumberBoxes, ClicksStepTheWeight)
     form.CheckBox1Click(9);
     EXPECT_FALSE(form.box(9).checked);
     EXPECT_EQ(form.box(9).weight, "0");
+
+    // a weight at the integer limit from a loaded list steps without overflowing
+    NumberSelection fresh;
+    fresh.setChecked(10, false);
+    fresh.setWeight(10, "2147483647");
+    fresh.leftClick(10);
+    EXPECT_EQ(fresh.box(10).weight, "2147483648");
 }
 
 TEST(ValueList, SavesAndLoadsTicksAndWeights)

@@ -1,4 +1,5 @@
 #include "analysis/Evaluation.h"
+#include "app/Formats.h"
 #include "cli/Cli.h"
 
 #include <iostream>
@@ -27,8 +28,13 @@ void printSheet(const LottoZahlen& app)
 
 void takeDateOption(Context& c)
 {
-    if (const auto d = c.take("--date"))
-        c.app.setDateTimePicker1(Context::date(*d));
+    if (const auto d = c.take("--date")) {
+        // the picker would keep its old date without a word
+        const int day = Context::date(*d);
+        if (day < kFirstDrawDay)
+            throw UsageError{"--date lies before the first draw on " + formatDate(kFirstDrawDay)};
+        c.app.setDateTimePicker1(day);
+    }
 }
 
 int cmdEvaluate(Context& c)

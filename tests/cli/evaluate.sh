@@ -35,6 +35,9 @@ run evaluate | head -1 | grep -q " ${last:0:6}${last:8:2} " || fail "evaluate wi
 # The first record shows one blank more after the date.
 run evaluate --date 06.11.2023 | head -1 | grep -q '^draw: Mo 06.11.23     [0-9]' || fail "first record form"
 
+rc=0; run evaluate --date 05.11.2023 >/dev/null 2>&1 || rc=$?
+[ "$rc" = 2 ] || fail "a date before the first draw must be refused: $rc"
+
 # search-db stops where tip 1 was drawn; "no" ends it there.
 out=$(run "${tip[@]}" search-db --min 6 --answer no 2>/dev/null)
 [ "$(grep '^stop:' <<<"$out")" = "stop: 23.11.2023 row 1 matches 6" ] || fail "search stop: $out"

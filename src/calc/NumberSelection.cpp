@@ -89,7 +89,9 @@ void NumberSelection::BitBtn4Click()
         tippreihe.fill(0);
         losgeht = 1;
     } else if (losgeht < maxTipp) {
-        ++losgeht;
+        // a stop before the timer drew this position would fix a number that was never drawn
+        if (tippreihe[losgeht] != 0)
+            ++losgeht;
     } else {
         timerOn = false;
         bitBtn4Caption = "Zufall";

@@ -119,3 +119,17 @@ TEST(RandomDraw, DrawsSixDifferentNumbersAndFixesOneMorePerStop)
         EXPECT_EQ(form.losgeht, 1);
     }
 }
+
+TEST(RandomDraw, AStopBeforeTheFirstTickFixesNothing)
+{
+    Random random(7);
+    NumberSelection form;
+    form.BitBtn4Click();
+    form.BitBtn4Click(); // pressed again before the timer ticked
+    form.Timer1Timer(random);
+    EXPECT_EQ(form.bitBtn4Caption, "1 Stopp");
+    int ticked = 0;
+    for (int n = 1; n <= NumberSelection::kNumbers; ++n)
+        ticked += form.box(n).checked;
+    EXPECT_EQ(ticked, 6);
+}

@@ -18,27 +18,29 @@ namespace {
 
 using SteadyClock = std::chrono::steady_clock;
 
-// A locked row keeps its six numbers; one that does not hold six would leave
-// the calculation half done, so it is refused before anything changes.
-std::vector<std::optional<Tip>> lockedRows(const LottoZahlen& app)
+// A locked row's six numbers, or nothing when its cells do not hold six.
+std::optional<Tip> lockedTip(const TipSheet& s, int r)
+{
+    Tip t{};
+    for (int c = 0; c < TipSheet::kCols; ++c) {
+        const auto v = tryToInt(s.cell(r, c));
+        if (!v || *v < 1 || *v > 40)
+            return std::nullopt;
+        t[c] = static_cast<uint8_t>(*v);
+    }
+    return t;
+}
+
+// A locked row without six numbers would leave the calculation half done, so
+// it is refused before anything changes.
+void checkLockedRows(const LottoZahlen& app)
 {
     const TipSheet& s = app.sheet();
-    std::vector<std::optional<Tip>> rows(TipSheet::kRows);
-    for (int r = 0; r < TipSheet::kRows; ++r) {
-        if (!s.locked(r))
-            continue;
-        Tip t{};
-        for (int c = 0; c < TipSheet::kCols; ++c) {
-            const auto v = tryToInt(s.cell(r, c));
-            if (!v || *v < 1 || *v > 40)
-                throw Error("Der gesperrte " + std::to_string(r + 1) + ". " + app.msg(24) +
-                            " enthält keine sechs Zahlen. Bitte vervollständigen Sie ihn oder heben Sie die "
-                            "Sperre auf; die Berechnung wurde nicht gestartet.");
-            t[c] = static_cast<uint8_t>(*v);
-        }
-        rows[r] = t;
-    }
-    return rows;
+    for (int r = 0; r < TipSheet::kRows; ++r)
+        if (s.locked(r) && !lockedTip(s, r))
+            throw Error("Der gesperrte " + std::to_string(r + 1) + ". " + app.msg(24) +
+                        " enthält keine sechs Zahlen. Bitte vervollständigen Sie ihn oder heben Sie die "
+                        "Sperre auf; die Berechnung wurde nicht gestartet.");
 }
 
 class Calculation {
@@ -50,7 +52,7 @@ public:
 private:
     Feedback& feedback() { return *m_app.ports().feedback; }
     bool running() const { return !m_app.calc.stop; }
-    void searchRow(int r, const std::optional<Tip>& locked);
+    void searchRow(int r);
     void drawCandidate(Tip& t);
     void relax(int r);
     std::string dreamNumber();
@@ -70,7 +72,7 @@ private:
 
 CalcOutcome Calculation::run()
 {
-    const auto locked = lockedRows(m_app);
+    checkLockedRows(m_app);
     CalcButton& button = m_app.calc.bitBtn4;
     m_caption = button.caption;
     button.set(m_app.msg(16));
@@ -126,7 +128,7 @@ CalcOutcome Calculation::run()
         m_lastEvents = SteadyClock::now();
         m_test.checkFileNextTime();
         for (int r = 0; r < TipSheet::kRows; ++r)
-            searchRow(r, locked[r]);
+            searchRow(r);
     } catch (const std::exception& e) {
         failure = e.what();
         if (!searched)
@@ -145,14 +147,20 @@ CalcOutcome Calculation::run()
     return stopped ? CalcOutcome::Stopped : CalcOutcome::Finished;
 }
 
-void Calculation::searchRow(int r, const std::optional<Tip>& locked)
+void Calculation::searchRow(int r)
 {
     TipSheet& sheet = m_app.sheet();
     Tip t{};
-    if (locked) {
-        t = *locked;
+    // the lock as it stands now: the user may lock or unlock rows while the search runs
+    if (sheet.locked(r)) {
         if (r < 5)
             sheet.setDream(r, "-");
+        const auto locked = lockedTip(sheet, r);
+        if (!locked) { // locked meanwhile without six numbers: left as it is
+            m_test.addAccepted(t);
+            return;
+        }
+        t = *locked;
     } else {
         if (r == 0 || (m_runs < m_app.laufMax && r < m_o.integer("UpDown8"))) {
             bool accepted = false;

@@ -105,6 +105,28 @@ TEST_F(SearchFixture, LockedRowsStayAndCountForTheLaterRows)
     }
 }
 
+// The row labels stay clickable while the search runs; a row takes the lock it has when its turn comes.
+TEST_F(SearchFixture, LockChangedDuringTheSearchCountsWhenTheRowIsReached)
+{
+    app.calc.eventIntervalMs = 0;
+    lockRow(11, "2,4,6,8,10,12");
+    bool once = false;
+    feedback.onProcessEvents = [&] {
+        if (once)
+            return;
+        once = true;
+        lockRow(9, "5,9,14,22,31,38");
+        setRow(app.sheet(), 10, "5,9,,,,,-");
+        app.sheet().setLocked(10, true);
+        app.sheet().setLocked(11, false);
+    };
+    EXPECT_EQ(Label28Click(app), CalcOutcome::Finished);
+    EXPECT_EQ(row(9), "5,9,14,22,31,38,-");
+    EXPECT_EQ(row(10), "5,9,,,,,-");
+    EXPECT_TRUE(isTip(row(11)) && row(11) != "2,4,6,8,10,12,-") << row(11);
+    EXPECT_TRUE(dialogs.errors.empty());
+}
+
 TEST_F(SearchFixture, IncompleteLockedRowStopsBeforeAnythingChanges)
 {
     lockRow(12, "1,2,3,4,5,6");

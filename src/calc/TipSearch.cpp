@@ -68,6 +68,7 @@ private:
     std::string m_caption;
     bool m_checkBox8 = false;
     int m_upDown4 = 0, m_upDown5 = 0, m_upDown6 = 0;
+    bool m_searching = false; // a row has entered the search
 };
 
 CalcOutcome Calculation::run()
@@ -103,7 +104,6 @@ CalcOutcome Calculation::run()
     };
 
     std::optional<std::string> failure;
-    bool searched = false;
     try {
         const ReferenceDraws ref = fetchReferenceDraws(m_app);
         m_test.setReferenceDraws(ref.r1, ref.r2, ref.r3);
@@ -117,21 +117,16 @@ CalcOutcome Calculation::run()
             m_app.sortieren = true;
             return CalcOutcome::Aborted;
         }
-        if (distinctNumbers(list) < 6)
-            throw Error("Die Zahlenliste enthält " + std::to_string(distinctNumbers(list)) +
-                        " verschiedene Zahlen; für einen Tipp werden sechs gebraucht. Bitte wählen Sie weniger "
-                        "Einschränkungen; die Berechnung wurde beendet.");
         feedback().setStatus(1, m_app.msg(23));
         feedback().showPage(Page::Lottotipp);
         m_app.berechnunglaeuft = true;
-        searched = true;
         m_lastEvents = SteadyClock::now();
         m_test.checkFileNextTime();
         for (int r = 0; r < TipSheet::kRows; ++r)
             searchRow(r);
     } catch (const std::exception& e) {
         failure = e.what();
-        if (!searched)
+        if (!m_searching)
             giveBack();
     }
     const bool stopped = !running();
@@ -163,6 +158,13 @@ void Calculation::searchRow(int r)
         t = *locked;
     } else {
         if (r == 0 || (m_runs < m_app.laufMax && r < m_o.integer("UpDown8"))) {
+            // checked when a row first needs the list: with every searched row locked it is never drawn from
+            const NumberList& list = m_app.calc.numberList;
+            if (!m_searching && distinctNumbers(list) < 6)
+                throw Error("Die Zahlenliste enthält " + std::to_string(distinctNumbers(list)) +
+                            " verschiedene Zahlen; für einen Tipp werden sechs gebraucht. Bitte wählen Sie weniger "
+                            "Einschränkungen; die Berechnung wurde beendet.");
+            m_searching = true;
             bool accepted = false;
             while (!accepted) {
                 if (m_runs >= m_app.laufMax || !running())

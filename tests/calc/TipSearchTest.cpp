@@ -152,6 +152,15 @@ TEST_F(SearchFixture, ListWithoutSixNumbersEndsWithTheSheetAsItWas)
     EXPECT_EQ(app.calc.bitBtn4.caption, "Tipps &berechnen");
     EXPECT_TRUE(app.sortieren);
     EXPECT_FALSE(app.berechnunglaeuft);
+
+    // no row to search: the locked ones stay, the others only get their dream numbers
+    set("UpDown8", 2);
+    lockRow(0, "1,2,3,4,5,6");
+    lockRow(1, "7,8,9,10,11,12");
+    EXPECT_EQ(Label28Click(app), CalcOutcome::Finished);
+    EXPECT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_EQ(row(1), "7,8,9,10,11,12,-");
+    EXPECT_EQ(app.calc.runs, 0);
 }
 
 // Rows 1 and 2 locked, so row 3 searches from the first run; no sum can reach 250.

@@ -23,6 +23,17 @@ QColor rgb(uint32_t c)
     return QColor::fromRgb(c);
 }
 
+// The axis shows its title as rich text, which would fold the runs of blanks
+// that separate the title's parts into one.
+QString titleHtml(const std::string& title)
+{
+    QString html = QString::fromStdString(title).toHtmlEscaped();
+    for (qsizetype i = 0; i + 1 < html.size(); ++i)
+        if (html[i] == u' ' && html[i + 1] == u' ')
+            html[i] = QChar::Nbsp;
+    return html;
+}
+
 } // namespace
 
 ChartView::ChartView(LottoZahlen& app, QWidget* parent)
@@ -119,7 +130,7 @@ void ChartView::refresh()
     const double firstX = n > 0 ? data.bars.front().x : 0;
     m_barAxis->setRange(-0.5, n - 0.5);
     m_bottom->setRange(firstX - 0.5, firstX + n - 0.5);
-    m_bottom->setTitleText(QString::fromStdString(data.title));
+    m_bottom->setTitleText(titleHtml(data.title));
 
     // A range of zero height still needs room to draw the axis.
     const double top = data.axisMax > data.axisMin ? data.axisMax : data.axisMin + 1;

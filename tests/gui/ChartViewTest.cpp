@@ -8,6 +8,7 @@
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QValueAxis>
+#include <QTextDocument>
 #include <QtTest>
 
 using namespace zf;
@@ -52,6 +53,10 @@ private slots:
         QCOMPARE(view.bottomAxis()->min(), 0.5);
         QCOMPARE(view.bottomAxis()->max(), 40.5);
         QVERIFY(view.bottomAxis()->titleText().startsWith(QString::fromUtf8("Häufigkeit der Zahlen")));
+        // the title is drawn as rich text; its runs of blanks must survive that
+        QTextDocument shown;
+        shown.setHtml(view.bottomAxis()->titleText());
+        QCOMPARE(shown.toPlainText(), QString::fromStdString(app.chart().title));
         QTRY_VERIFY(view.series2()->isLabelsVisible());
 
         // An empty range still gets an axis of some height.

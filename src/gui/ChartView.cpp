@@ -8,6 +8,8 @@
 #include <QtCharts/QBarSet>
 #include <QtCharts/QValueAxis>
 
+#include <algorithm>
+
 namespace zf {
 
 namespace {
@@ -127,9 +129,12 @@ void ChartView::refresh()
 
     // The bars stand at 0..n-1 on the hidden axis; the bottom axis shows
     // their x values (consecutive) over the same width.
+    // Without bars the axes keep the width of one bar: an empty range would
+    // leave the previous chart's axis and title on screen.
     const double firstX = n > 0 ? data.bars.front().x : 0;
-    m_barAxis->setRange(-0.5, n - 0.5);
-    m_bottom->setRange(firstX - 0.5, firstX + n - 0.5);
+    const int width = std::max(n, 1);
+    m_barAxis->setRange(-0.5, width - 0.5);
+    m_bottom->setRange(firstX - 0.5, firstX + width - 0.5);
     m_bottom->setTitleText(titleHtml(data.title));
 
     // A range of zero height still needs room to draw the axis.

@@ -8,11 +8,26 @@
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QValueAxis>
+#include <QGraphicsTextItem>
 #include <QTextDocument>
 #include <QtTest>
 
 using namespace zf;
 using namespace zf::test;
+
+namespace {
+
+// Whether the chart draws a text that starts with `start`.
+bool drawsText(ChartView& view, const QString& start)
+{
+    for (QGraphicsItem* item : view.scene()->items())
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible())
+            if (text->toPlainText().startsWith(start))
+                return true;
+    return false;
+}
+
+} // namespace
 
 class ChartViewTest : public QObject {
     Q_OBJECT
@@ -64,6 +79,10 @@ private slots:
         Button2Click(app);
         QCOMPARE(view.leftAxis()->min(), 0.0);
         QCOMPARE(view.leftAxis()->max(), 1.0);
+        // No cross sum at all: no bars, and the axis shows the new title.
+        SpeedButton9Click(app);
+        QCOMPARE(view.bars()->count(), 0);
+        QTRY_VERIFY(drawsText(view, QString::fromUtf8("Häufigkeit der Quersummen")));
     }
 
     void narrowBarsLoseTheirMarks()

@@ -4,6 +4,7 @@
 #include "app/LottoZahlen.h"
 #include "app/Ports.h"
 
+#include <climits>
 #include <optional>
 
 namespace zf {
@@ -79,7 +80,11 @@ bool loadOne(LottoZahlen& app, SettingsStore& store, const std::string& name)
     }
     case OptionKind::Date: {
         double v = 0;
-        if ((st = store.readDate(name, v)) == ReadStatus::Ok)
+        st = store.readDate(name, v);
+        // a damaged day count (not a number, far out of range) cannot be read as a date
+        if (st == ReadStatus::Ok && !(v >= INT_MIN && v <= INT_MAX))
+            st = ReadStatus::WrongKind;
+        if (st == ReadStatus::Ok)
             o.setDate(r.option, v);
         break;
     }
@@ -142,11 +147,13 @@ void loadSettings(LottoZahlen& app, SettingsStore& store)
     // group 1, with the weekday rule in its middle
     std::vector<std::string> first = numbered("Chekcbox", 1, 17);
     first.push_back("Winsound");
-    if (loadGroup(app, store, first)) {
-        if (!o.flag("CheckBox16") && !o.flag("CheckBox17")) {
-            o.setFlag("CheckBox16", true);
-            o.setFlag("CheckBox17", true);
-        }
+    const bool whole = loadGroup(app, store, first);
+    // Also when the group ended early: the window offers no way to tick them again.
+    if (!o.flag("CheckBox16") && !o.flag("CheckBox17")) {
+        o.setFlag("CheckBox16", true);
+        o.setFlag("CheckBox17", true);
+    }
+    if (whole) {
         std::vector<std::string> rest = numbered("Chekcbox", 18, 35);
         append(rest, {"Papierformat", "height", "width", "TippTop", "TippLeft"});
         loadGroup(app, store, rest);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace zf;
 using namespace zf::test;
 
@@ -71,6 +73,7 @@ TEST_F(StartFixture, StartUpRulesRepairStoredState)
 {
     store.values["Chekcbox16"] = false;
     store.values["Chekcbox17"] = false;
+    store.values["Winsound"] = std::string("x"); // ends the first group right after the weekday flags
     store.values["ProxyHostEdit"] = std::string();
     store.values["ProxyPortEdit"] = std::string("8080");
     store.values["DateTimePicker2"] = static_cast<double>(clock.day - 3);
@@ -110,6 +113,17 @@ TEST_F(StartFixture, WrongKindEndsOnlyItsGroup)
     EXPECT_EQ(app.options().text("ScheinBild"), "Romande");
     EXPECT_EQ(app.options().text("Edit82"), "2,00");
     EXPECT_EQ(app.dateTimePicker2(), kFirstDrawDay);
+}
+
+TEST_F(StartFixture, DamagedStoredDateFallsBackToTheFirstDraw)
+{
+    for (double damaged : {std::nan(""), 1e300, -1e300, 3e9}) {
+        store.values["DateTimePicker2"] = damaged;
+        LottoZahlen app(ports());
+        app.prepareStart(dir.home());
+        EXPECT_EQ(app.dateTimePicker2(), kFirstDrawDay) << damaged;
+        EXPECT_EQ(app.aktDatum, kFirstDrawDay) << damaged;
+    }
 }
 
 TEST_F(StartFixture, MaximizedWindowKeepsStoredSizeAndFailedWriteEndsSaving)

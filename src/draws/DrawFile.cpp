@@ -216,25 +216,11 @@ bool migrateOldDrawFile(const std::string& home, const std::string& drawFileName
     while (in.read(reinterpret_cast<char*>(old), kOldRecordSize)) {
         std::memcpy(raw, old, kOldRecordSize);
         draws.push_back(decodeDraw(raw));
-        checkDrawValues(draws.back());
     }
     if (in.bad())
         ioFail("Lesen von", fromPath(oldPath));
-    // Written through the temporary file so a failure leaves no half draw file.
-    std::ofstream out(toPath(home + drawFileName + "~"), std::ios::binary | std::ios::trunc);
-    if (!out)
-        ioFail("Anlegen von", home + drawFileName + "~");
-    for (const Draw& d : draws) {
-        encodeDraw(d, raw);
-        out.write(reinterpret_cast<const char*>(raw), kRecordSize);
-    }
-    out.close();
-    if (!out)
-        ioFail("Schreiben in", home + drawFileName + "~");
-    fs::rename(toPath(home + drawFileName + "~"), toPath(target.path()), ec);
-    if (ec)
-        ioFail("Umbenennen von", home + drawFileName + "~");
-    bump();
+    // Through the temporary file, so a failure leaves no half draw file behind.
+    target.rewrite(draws, drawFileName + "~");
     return true;
 }
 

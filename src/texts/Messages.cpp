@@ -1,5 +1,7 @@
 #include "texts/Messages.h"
 
+#include "app/Paths.h"
+
 #include <fstream>
 #include <iterator>
 
@@ -67,7 +69,7 @@ std::string decodeCp1252(const std::string& bytes)
 
 std::optional<std::vector<std::string>> readTextLines(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(toPath(path), std::ios::binary);
     if (!in)
         return std::nullopt;
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

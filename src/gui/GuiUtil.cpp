@@ -69,7 +69,14 @@ QLabel* linkLabel(LottoZahlen& app, const QString& objectName, const QString& te
 {
     QLabel* l = makeLabel(objectName, text, parent);
     l->setCursor(Qt::PointingHandCursor);
-    l->setStyleSheet("color: #0645ad; text-decoration: underline;");
+    // Palette and font, not a style sheet: a style sheet would stop the label
+    // from following the page's font when the window rescales.
+    QFont f = l->font();
+    f.setUnderline(true);
+    l->setFont(f);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, QColor(0x06, 0x45, 0xad));
+    l->setPalette(p);
     l->installEventFilter(new ClickFilter(l, [&app, target] {
         if (Shell* s = app.ports().shell)
             s->open(target.toStdString());

@@ -158,10 +158,9 @@ void TForm1::formShow()
 {
     const bool prepared = runGuarded(m_app, [&] { m_app.prepareStart(m_home.toStdString()); });
     markLanguage();
-    if (prepared) {
-        const Options& o = m_app.options();
-        resize(o.integer("width"), o.integer("height"));
-    }
+    // the stored size was loaded before any later start-up step could fail
+    const Options& o = m_app.options();
+    resize(o.integer("width"), o.integer("height"));
     const bool analysed = prepared && runGuarded(m_app, [&] { m_app.runStartAnalyses(); });
     m_started = true;
     // Print mode: any first argument but "D". Loading and printing the tip

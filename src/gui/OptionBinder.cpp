@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +48,38 @@ QLabel* caption(const QString& text, const std::string& name, QWidget* parent)
     l->setTextFormat(Qt::PlainText);
     return l;
 }
+
+// Gives the captions of fields one below the other the same width, so the
+// fields start at the same place; again whenever the window rescales the font.
+class CaptionColumn : public QObject {
+public:
+    CaptionColumn(QWidget* parent, std::vector<QLabel*> captions) : QObject(parent), m_captions(std::move(captions))
+    {
+        parent->installEventFilter(this);
+        align();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // the parent hears of a new font after its children took it
+        if (event->type() == QEvent::FontChange)
+            align();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void align()
+    {
+        int width = 0;
+        for (QLabel* l : m_captions)
+            width = std::max(width, l->sizeHint().width());
+        for (QLabel* l : m_captions)
+            l->setMinimumWidth(width);
+    }
+
+    std::vector<QLabel*> m_captions;
+};
 
 } // namespace
 
@@ -209,12 +242,8 @@ void OptionBinder::addRows(OptionPage page, QBoxLayout* layout, QWidget* parent,
         if (d.kind == OptionKind::Text)
             fieldCaptions.push_back(row->findChild<QLabel*>());
     }
-    // fields one below the other start at the same place
-    int width = 0;
-    for (QLabel* l : fieldCaptions)
-        width = std::max(width, l->sizeHint().width());
-    for (QLabel* l : fieldCaptions)
-        l->setMinimumWidth(width);
+    if (!fieldCaptions.empty())
+        new CaptionColumn(parent, std::move(fieldCaptions));
 }
 
 } // namespace zf

@@ -240,6 +240,11 @@ void MainWindowTest::onlyAHeightChangeRescales()
     QCOMPARE(p.window.height(), 1050);
     QCOMPARE(p.window.groesse, 1050);
     QVERIFY(qAbs(p.fontSize() - designed * 1.5) < 0.01);
+    // the web links grow with everything else on the pages
+    for (const char* link : {"Banner1", "Banner2", "LinkLabel1"})
+        QCOMPARE(p.find<QLabel>(link)->font().pointSizeF(), p.fontSize());
+    // the fee fields still start one below the other
+    QCOMPARE(p.find<QLabel>("LabelEdit81")->minimumWidth(), p.find<QLabel>("LabelEdit82")->sizeHint().width());
 
     p.window.resize(p.window.width() + 200, 1050);
     QVERIFY(qAbs(p.fontSize() - designed * 1.5) < 0.01);

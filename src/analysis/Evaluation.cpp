@@ -124,7 +124,7 @@ void tipSearch(LottoZahlen& app, int minimum, const TipStop& onStop)
                 s.setMatch(row, label, gewinn >= 2);
                 if (onStop)
                     onStop(d.datum, row, gewinn);
-                const std::string text = app.msg(6) + formatDate(static_cast<int>(d.datum)) + "   " + app.msg(7);
+                const std::string text = app.msg(6) + formatDate(toDay(d.datum)) + "   " + app.msg(7);
                 if (!app.ports().dialogs->askYesNo(text, app.msg(8))) {
                     toEnd = false;
                     return false;

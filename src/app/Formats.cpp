@@ -24,6 +24,17 @@ int dayFromCivil(int y, int m, int d)
     return era * 146097 + doe - 719468 + kEpochOffset;
 }
 
+int toDay(double datum)
+{
+    constexpr double kLowest = -693593;  // 01.01.0001
+    constexpr double kHighest = 2958465; // 31.12.9999
+    if (!(datum >= kLowest))
+        return static_cast<int>(kLowest); // NaN lands here too
+    if (datum > kHighest)
+        return static_cast<int>(kHighest);
+    return static_cast<int>(datum);
+}
+
 CivilDate civilFromDay(int day)
 {
     int z = day - kEpochOffset + 719468;

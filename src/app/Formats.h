@@ -18,11 +18,14 @@ struct CivilDate {
 };
 
 int dayFromCivil(int year, int month, int day);
+// A stored date as a whole day; damaged values (NaN, far out of range) are
+// clamped to 01.01.0001..31.12.9999 so every reader stays defined.
+int toDay(double datum);
 CivilDate civilFromDay(int day);
 // 0 = Monday ... 6 = Sunday
 int weekday(int day);
-inline bool isMonday(double day) { return weekday(static_cast<int>(day)) == 0; }
-inline bool isThursday(double day) { return weekday(static_cast<int>(day)) == 3; }
+inline bool isMonday(double day) { return weekday(toDay(day)) == 0; }
+inline bool isThursday(double day) { return weekday(toDay(day)) == 3; }
 
 std::string formatDate(int day);          // "dd.mm.yyyy"
 std::string formatShortDate(int day);     // "dd.mm.yy"

@@ -13,7 +13,7 @@ int cmdSearchDb(Context& c)
     c.done();
     const int minimum = min ? toInt(*min) : 6;
     tipSearch(c.app, minimum, [](double datum, int row, int gewinn) {
-        std::cout << "stop: " << formatDate(static_cast<int>(datum)) << " row " << row + 1 << " matches " << gewinn
+        std::cout << "stop: " << formatDate(toDay(datum)) << " row " << row + 1 << " matches " << gewinn
                   << std::endl;
     });
     printSheet(c.app);

@@ -128,7 +128,7 @@ int cmdDraws(Context& c)
     if (!c.app.drawFile().exists())
         return 0; // nothing stored yet
     for (const Draw& d : c.app.drawFile().readAll()) {
-        std::string line = formatDate(static_cast<int>(d.datum));
+        std::string line = formatDate(toDay(d.datum));
         for (int i = 0; i < 8; ++i)
             line += " " + std::to_string(d.zahlen[i]);
         line += " " + std::to_string(d.replay) + " ";

@@ -79,10 +79,10 @@ void checkDrawValues(const Draw& d)
 {
     for (int i = 0; i < 6; ++i)
         if (d.zahlen[i] < 1 || d.zahlen[i] > 40)
-            throw Error("Die Ziehung vom " + formatDate(static_cast<int>(d.datum)) + " enthält die Zahl "
+            throw Error("Die Ziehung vom " + formatDate(toDay(d.datum)) + " enthält die Zahl "
                         + std::to_string(d.zahlen[i]) + "; erlaubt sind nur Zahlen von 1 bis 40.");
     if (d.zahlen[7] < 1 || d.zahlen[7] > 5)
-        throw Error("Die Ziehung vom " + formatDate(static_cast<int>(d.datum)) + " hat die Traumzahl "
+        throw Error("Die Ziehung vom " + formatDate(toDay(d.datum)) + " hat die Traumzahl "
                     + std::to_string(d.zahlen[7]) + "; erlaubt sind nur Traumzahlen von 1 bis 5.");
 }
 

@@ -17,7 +17,7 @@ std::string shortWeekday(int day)
 std::string drawLine(double datum, const std::array<int, 9>& zahl, const std::string& separator,
                      const std::string& dreamLabel)
 {
-    const int day = static_cast<int>(datum);
+    const int day = toDay(datum);
     std::string line = shortWeekday(day) + " " + formatShortDate(day) + separator;
     for (int i = 1; i <= 6; ++i)
         line += "  " + std::to_string(zahl[i]);

@@ -1,6 +1,7 @@
 #include "gui/GuiUtil.h"
 
 #include "app/Error.h"
+#include "app/Formats.h"
 #include "app/LottoZahlen.h"
 
 #include <QEvent>
@@ -49,7 +50,7 @@ bool runGuarded(LottoZahlen& app, const std::function<void()>& command)
 
 QDate dateOfDay(double day)
 {
-    return kDayZero.addDays(static_cast<qint64>(day));
+    return kDayZero.addDays(toDay(day));
 }
 
 int dayOfDate(const QDate& date)

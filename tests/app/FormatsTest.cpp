@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 using namespace zf;
@@ -19,6 +20,17 @@ TEST(Formats, DayCountsMatchTheFileEpoch)
     EXPECT_EQ(weekday(0), 5); // Saturday
     for (int day : {0, 1, 59, 60, 61, 36525, 45236, 50000, 73050})
         EXPECT_EQ(*parseDate(formatDate(day)), day) << day;
+}
+
+TEST(Formats, DamagedStoredDatesStayWithinTheCalendar)
+{
+    EXPECT_EQ(toDay(45239.0), 45239);
+    for (double bad : {std::nan(""), 1e300, -1e300, HUGE_VAL, -HUGE_VAL}) {
+        const int day = toDay(bad);
+        EXPECT_GE(day, dayFromCivil(1, 1, 1));
+        EXPECT_LE(day, dayFromCivil(9999, 12, 31));
+        EXPECT_EQ(formatDate(day).size(), 10u);
+    }
 }
 
 TEST(Formats, ParseDateRejectsNonsense)

@@ -1,10 +1,10 @@
 // The calculation's speed on a generated history of 1,040 draws with the
 // history tests active (their defaults).
 #include "../tests/fakes/DrawText.h"
-#include "app/Formats.h"
-#include "app/LottoZahlen.h"
-#include "calc/CandidateTest.h"
-#include "calc/TipSearch.h"
+#include "ground/Formats.h"
+#include "rules/CandidateTest.h"
+#include "rules/TipSearch.h"
+#include "session/LottoZahlen.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Each chart operation over ten years of synthetic draws (1,040 draws), the
 // draw file read from disk every time as the program does.
 #include "../tools/SyntheticDraws.h"
-#include "analysis/Charts.h"
-#include "app/LottoZahlen.h"
+#include "rules/Charts.h"
+#include "session/LottoZahlen.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,3 @@
-#include "app/LottoZahlen.h"
 #include "gui/MainWindow.h"
 #include "gui/QtDialogs.h"
 #include "gui/QtFeedback.h"
@@ -8,6 +7,7 @@
 #include "platform/QtShell.h"
 #include "platform/QtSound.h"
 #include "platform/SystemClock.h"
+#include "session/LottoZahlen.h"
 
 #include <QApplication>
 #include <QLocale>

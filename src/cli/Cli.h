@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LottoZahlen.h"
+#include "session/LottoZahlen.h"
 
 #include <optional>
 #include <string>
@@ -16,9 +16,9 @@ struct UsageError {
 // What a command gets: the prepared program state and its own arguments.
 struct Context {
     LottoZahlen& app;
-    std::vector<std::string> args;      // after the command name
-    std::optional<int> today;           // --today
-    std::optional<std::string> answer;  // Yes/No answers of the console dialogs: "yes" or "no"
+    std::vector<std::string> args;           // after the command name
+    std::optional<int> today;                // --today
+    std::optional<std::string> answer;       // Yes/No answers of the console dialogs: "yes" or "no"
     std::optional<std::string> settingsFile; // --settings
 
     // Takes "--name VALUE" out of args; nullopt when absent.

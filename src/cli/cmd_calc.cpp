@@ -1,9 +1,9 @@
 #include "cli/Cli.h"
 
-#include "app/Formats.h"
-#include "app/Settings.h"
-#include "calc/TipSearch.h"
+#include "ground/Formats.h"
 #include "platform/QtSettingsStore.h"
+#include "rules/TipSearch.h"
+#include "session/Settings.h"
 
 #include <iostream>
 #include <sstream>

@@ -1,6 +1,6 @@
-#include "analysis/Charts.h"
-#include "app/Formats.h"
 #include "cli/Cli.h"
+#include "ground/Formats.h"
+#include "rules/Charts.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "analysis/Evaluation.h"
-#include "app/Formats.h"
 #include "cli/Cli.h"
+#include "ground/Formats.h"
+#include "rules/Evaluation.h"
 
 #include <iostream>
 

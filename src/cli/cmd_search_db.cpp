@@ -1,6 +1,6 @@
-#include "analysis/Evaluation.h"
-#include "app/Formats.h"
 #include "cli/Cli.h"
+#include "ground/Formats.h"
+#include "rules/Evaluation.h"
 
 #include <iostream>
 
@@ -13,8 +13,7 @@ int cmdSearchDb(Context& c)
     c.done();
     const int minimum = min ? toInt(*min) : 6;
     tipSearch(c.app, minimum, [](double datum, int row, int gewinn) {
-        std::cout << "stop: " << formatDate(toDay(datum)) << " row " << row + 1 << " matches " << gewinn
-                  << std::endl;
+        std::cout << "stop: " << formatDate(toDay(datum)) << " row " << row + 1 << " matches " << gewinn << std::endl;
     });
     printSheet(c.app);
     return 0;

@@ -1,7 +1,7 @@
-#include "analysis/Evaluation.h"
-#include "app/Formats.h"
 #include "cli/Cli.h"
-#include "draws/DrawView.h"
+#include "ground/Formats.h"
+#include "rules/DrawView.h"
+#include "rules/Evaluation.h"
 
 namespace zf::cli {
 

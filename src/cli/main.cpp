@@ -2,11 +2,11 @@
 // and the same settings store.
 #include "cli/Cli.h"
 
-#include "app/Error.h"
-#include "app/Formats.h"
-#include "app/Settings.h"
+#include "ground/Error.h"
+#include "ground/Formats.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/SystemClock.h"
+#include "session/Settings.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -27,13 +27,8 @@ const char* const kUsage =
 const std::map<std::string, Command>& commands()
 {
     static const std::map<std::string, Command> table = {
-        {"draws", cmdDraws},
-        {"settings", cmdSettings},
-        {"chart", cmdChart},
-        {"evaluate", cmdEvaluate},
-        {"search-db", cmdSearchDb},
-        {"step", cmdStep},
-        {"calc", cmdCalc},
+        {"draws", cmdDraws},        {"settings", cmdSettings}, {"chart", cmdChart}, {"evaluate", cmdEvaluate},
+        {"search-db", cmdSearchDb}, {"step", cmdStep},         {"calc", cmdCalc},
     };
     return table;
 }

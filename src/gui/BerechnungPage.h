@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Options.h"
+#include "data/Options.h"
 #include "gui/PageBase.h"
 
 #include <map>

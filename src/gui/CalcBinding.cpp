@@ -1,10 +1,10 @@
 #include "gui/CalcBinding.h"
 
-#include "app/LottoZahlen.h"
-#include "calc/TipSearch.h"
 #include "gui/GuiUtil.h"
 #include "gui/LottotippPage.h"
 #include "gui/MainWindow.h"
+#include "rules/TipSearch.h"
+#include "session/LottoZahlen.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -33,7 +33,10 @@ CalcBinding::CalcBinding(TForm1& window) : QObject(&window), m_window(window), m
             s->installEventFilter(this);
 }
 
-CalcBinding::~CalcBinding() { m_app.calc.bitBtn4.changed = nullptr; }
+CalcBinding::~CalcBinding()
+{
+    m_app.calc.bitBtn4.changed = nullptr;
+}
 
 QSpinBox* CalcBinding::spin(const char* name) const
 {

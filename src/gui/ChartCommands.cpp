@@ -1,7 +1,5 @@
 #include "gui/ChartCommands.h"
 
-#include "analysis/Charts.h"
-#include "app/LottoZahlen.h"
 #include "gui/BerechnungPage.h"
 #include "gui/ChartView.h"
 #include "gui/DatenbankPage.h"
@@ -9,6 +7,8 @@
 #include "gui/GuiUtil.h"
 #include "gui/LottotippPage.h"
 #include "gui/MainWindow.h"
+#include "rules/Charts.h"
+#include "session/LottoZahlen.h"
 
 #include <QBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "gui/ChartView.h"
 
-#include "analysis/Charts.h"
-#include "app/LottoZahlen.h"
+#include "rules/Charts.h"
+#include "session/LottoZahlen.h"
 
 #include <QPointer>
 #include <QtCharts/QBarSeries>

@@ -1,9 +1,9 @@
 #include "gui/DatenbankPage.h"
 
-#include "app/Formats.h"
-#include "app/LottoZahlen.h"
+#include "ground/Formats.h"
 #include "gui/GuiUtil.h"
 #include "gui/OptionBinder.h"
+#include "session/LottoZahlen.h"
 
 #include <QBoxLayout>
 #include <QDateEdit>

@@ -1,8 +1,8 @@
 #include "gui/GuiUtil.h"
 
-#include "app/Error.h"
-#include "app/Formats.h"
-#include "app/LottoZahlen.h"
+#include "ground/Error.h"
+#include "ground/Formats.h"
+#include "session/LottoZahlen.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,6 +1,5 @@
 #include "gui/MainWindow.h"
 
-#include "app/LottoZahlen.h"
 #include "gui/BerechnungPage.h"
 #include "gui/CalcBinding.h"
 #include "gui/ChartCommands.h"
@@ -11,6 +10,7 @@
 #include "gui/LottotippPage.h"
 #include "gui/OptionBinder.h"
 #include "gui/TipSheetView.h"
+#include "session/LottoZahlen.h"
 
 #include <QAction>
 #include <QActionGroup>

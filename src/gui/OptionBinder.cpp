@@ -1,7 +1,7 @@
 #include "gui/OptionBinder.h"
 
-#include "app/LottoZahlen.h"
 #include "gui/GuiUtil.h"
+#include "session/LottoZahlen.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>

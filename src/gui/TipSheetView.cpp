@@ -1,14 +1,14 @@
 #include "gui/TipSheetView.h"
 
-#include "analysis/Evaluation.h"
-#include "analysis/Matching.h"
-#include "app/LottoZahlen.h"
-#include "calc/SheetCommands.h"
-#include "draws/DrawView.h"
 #include "gui/DatenbankPage.h"
 #include "gui/GuiUtil.h"
 #include "gui/LottotippPage.h"
 #include "gui/MainWindow.h"
+#include "rules/DrawView.h"
+#include "rules/Evaluation.h"
+#include "rules/Matching.h"
+#include "session/LottoZahlen.h"
+#include "session/SheetCommands.h"
 
 #include <QBoxLayout>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/TipSheet.h"
+#include "data/TipSheet.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
 #include "gui/Zahlenwahl.h"
 
-#include "app/LottoZahlen.h"
 #include "gui/GuiUtil.h"
+#include "session/LottoZahlen.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

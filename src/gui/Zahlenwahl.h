@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/NumberSelection.h"
+#include "data/NumberSelection.h"
 
 #include <QDialog>
 

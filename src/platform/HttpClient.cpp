@@ -1,6 +1,6 @@
 #include "platform/HttpClient.h"
 
-#include "app/Error.h"
+#include "ground/Error.h"
 
 #include <httplib.h>
 

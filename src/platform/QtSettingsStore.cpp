@@ -9,9 +9,15 @@ namespace zf {
 
 namespace {
 
-QString key(const std::string& name) { return QString::fromStdString(name); }
+QString key(const std::string& name)
+{
+    return QString::fromStdString(name);
+}
 
-bool isBinary(const QVariant& v) { return v.typeId() == QMetaType::QByteArray; }
+bool isBinary(const QVariant& v)
+{
+    return v.typeId() == QMetaType::QByteArray;
+}
 
 } // namespace
 
@@ -74,7 +80,10 @@ ReadStatus QtSettingsStore::readDate(const std::string& name, double& out)
     return ReadStatus::Ok;
 }
 
-bool QtSettingsStore::writeFlag(const std::string& name, bool value) { return writeInt(name, value ? 1 : 0); }
+bool QtSettingsStore::writeFlag(const std::string& name, bool value)
+{
+    return writeInt(name, value ? 1 : 0);
+}
 
 bool QtSettingsStore::writeInt(const std::string& name, int value)
 {
@@ -99,6 +108,9 @@ bool QtSettingsStore::writeDate(const std::string& name, double value)
     return m_settings->status() == QSettings::NoError;
 }
 
-void QtSettingsStore::flush() { m_settings->sync(); }
+void QtSettingsStore::flush()
+{
+    m_settings->sync();
+}
 
 } // namespace zf

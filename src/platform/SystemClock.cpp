@@ -1,6 +1,6 @@
 #include "platform/SystemClock.h"
 
-#include "app/Formats.h"
+#include "ground/Formats.h"
 
 #include <QDate>
 #include <QDateTime>

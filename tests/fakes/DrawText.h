@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Formats.h"
-#include "app/Random.h"
-#include "draws/DrawFile.h"
+#include "data/DrawFile.h"
+#include "ground/Formats.h"
+#include "ground/Random.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ports.h"
+#include "ground/Ports.h"
 
 #include <functional>
 #include <map>
@@ -107,7 +107,7 @@ public:
     int processed = 0;
     std::vector<Page> pages;
     std::function<void()> onProcessEvents; // plays the user's part during long loops
-    std::vector<std::string> panel1; // every text of status panel 1 in order
+    std::vector<std::string> panel1;       // every text of status panel 1 in order
     void setStatus(int panel, const std::string& t) override
     {
         status[panel] = t;

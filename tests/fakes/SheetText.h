@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/LottoZahlen.h"
 #include "fakes/DrawText.h"
 #include "fakes/Fakes.h"
 #include "fakes/TempDir.h"
+#include "session/LottoZahlen.h"
 
 #include <sstream>
 #include <string>

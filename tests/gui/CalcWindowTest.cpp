@@ -1,11 +1,11 @@
-#include "app/Formats.h"
-#include "app/LottoZahlen.h"
 #include "fakes/DrawText.h"
 #include "fakes/Fakes.h"
+#include "ground/Formats.h"
 #include "gui/LottotippPage.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFeedback.h"
 #include "platform/QtSettingsStore.h"
+#include "session/LottoZahlen.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
 
 using namespace zf;
 

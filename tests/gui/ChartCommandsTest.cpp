@@ -1,11 +1,11 @@
 #include "gui/ChartCommands.h"
-#include "analysis/Charts.h"
-#include "app/LottoZahlen.h"
 #include "fakes/DrawText.h"
 #include "fakes/Fakes.h"
 #include "fakes/TempDir.h"
 #include "gui/ChartView.h"
 #include "gui/MainWindow.h"
+#include "rules/Charts.h"
+#include "session/LottoZahlen.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,15 +1,15 @@
 #include "gui/ChartView.h"
-#include "analysis/Charts.h"
-#include "app/LottoZahlen.h"
 #include "fakes/DrawText.h"
 #include "fakes/Fakes.h"
 #include "fakes/TempDir.h"
+#include "rules/Charts.h"
+#include "session/LottoZahlen.h"
 
+#include <QGraphicsTextItem>
+#include <QTextDocument>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QValueAxis>
-#include <QGraphicsTextItem>
-#include <QTextDocument>
 #include <QtTest>
 
 using namespace zf;

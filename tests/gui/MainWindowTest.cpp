@@ -1,14 +1,14 @@
 #include "gui/MainWindow.h"
-#include "app/Error.h"
-#include "app/Formats.h"
-#include "app/LottoZahlen.h"
 #include "fakes/Fakes.h"
+#include "ground/Error.h"
+#include "ground/Formats.h"
 #include "gui/BerechnungPage.h"
 #include "gui/DatenbankPage.h"
 #include "gui/GuiUtil.h"
 #include "gui/OptionBinder.h"
 #include "gui/QtFeedback.h"
 #include "platform/QtSettingsStore.h"
+#include "session/LottoZahlen.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "app/LottoZahlen.h"
 #include "fakes/DrawText.h"
 #include "fakes/Fakes.h"
 #include "fakes/TempDir.h"
 #include "gui/MainWindow.h"
 #include "gui/Zahlenwahl.h"
+#include "session/LottoZahlen.h"
 
 #include <QApplication>
 #include <QCheckBox>

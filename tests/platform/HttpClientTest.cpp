@@ -1,5 +1,5 @@
 #include "platform/HttpClient.h"
-#include "app/Error.h"
+#include "ground/Error.h"
 
 #include <QTest>
 

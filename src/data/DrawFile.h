@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zf {
+
+// One draw as stored: 24 bytes, little-endian, fields back to back.
+struct Draw {
+    double datum = 0;                // day count since 30.12.1899
+    std::array<uint8_t, 8> zahlen{}; // [0..5] numbers, [6] spare slot, [7] dream number
+    uint8_t replay = 0;
+    std::array<uint8_t, 6> losziffern{};
+    uint8_t reserved = 0;
+
+    bool operator==(const Draw&) const = default;
+};
+
+constexpr size_t kRecordSize = 24;
+constexpr size_t kOldRecordSize = 16;
+constexpr size_t kBlockRecords = 1000;
+
+void encodeDraw(const Draw& draw, unsigned char* out);
+Draw decodeDraw(const unsigned char* in);
+// Throws zf::Error when a number is outside 1..40 or the dream number outside 1..5.
+void checkDrawValues(const Draw& draw);
+
+// The draw file: a plain sequence of records in ascending date order. Every
+// operation opens and closes the file itself; a trailing piece shorter than
+// one record is ignored by readers and never written after.
+class DrawFile {
+public:
+    explicit DrawFile(std::string path) : m_path(std::move(path)) {}
+
+    const std::string& path() const { return m_path; }
+    bool exists() const;
+    void createEmpty() const;
+
+    // Full scan; visit returns false to stop early. Throws IoError.
+    void scan(const std::function<bool(const Draw&)>& visit) const;
+    std::vector<Draw> readAll() const;
+    // Up to kBlockRecords records per call; visit returns false to stop.
+    void scanBlocks(const std::function<bool(const Draw* block, size_t count)>& visit) const;
+
+    // Appends after the last whole record.
+    void append(const Draw& draw) const;
+    // Writes the records into tempName (same folder) completely, then renames it
+    // over the draw file. On failure the draw file stays as it was.
+    void rewrite(const std::vector<Draw>& draws, const std::string& tempName) const;
+
+    // Counts every write by this program, so in-memory copies know when to reload.
+    static uint64_t generation();
+
+private:
+    std::string m_path;
+};
+
+// Creates the draw file from the old 16-byte "Zahlen.dat" when the draw file is
+// missing. Returns true when it migrated.
+bool migrateOldDrawFile(const std::string& home, const std::string& drawFileName);
+
+// The date window: open excludes the start date, closed includes it.
+struct DateWindow {
+    double start;
+    double end;
+    bool closed;
+
+    bool contains(double datum) const { return (closed ? start <= datum : start < datum) && datum <= end; }
+};
+
+// The weekday filter of the analyses (CheckBox16 Thursday, CheckBox17 Monday).
+struct WeekdayFilter {
+    bool thursday = true;
+    bool monday = true;
+
+    bool passes(double datum) const;
+};
+
+} // namespace zf

@@ -1,0 +1,182 @@
+#include "data/NumberSelection.h"
+
+#include "ground/Error.h"
+#include "ground/Formats.h"
+#include "ground/Paths.h"
+#include "ground/Random.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+
+namespace zf {
+
+void NumberSelection::setChecked(int n, bool checked)
+{
+    if (m_boxes[n].checked == checked)
+        return;
+    m_boxes[n].checked = checked;
+    const bool wasMinus = minus;
+    minus = false;
+    CheckBox1Click(n);
+    minus = wasMinus;
+}
+
+void NumberSelection::clearNumbers()
+{
+    for (int n = 1; n <= kNumbers; ++n) {
+        setChecked(n, false);
+        m_boxes[n].colour = BoxColour::Normal;
+    }
+}
+
+void NumberSelection::CheckBox1Click(int n)
+{
+    Box& b = m_boxes[n];
+    const int step = minus ? -1 : 1;
+    // wide enough that a stored weight at the integer limit can still step
+    std::optional<long long> w;
+    if (const auto read = tryToInt(b.weight))
+        w = *read;
+    if (w && b.checked) {
+        *w += step;
+        b.weight = std::to_string(*w);
+    }
+    if (!w || *w < 0)
+        b.weight = "0";
+    if (b.weight == "0")
+        setChecked(n, false);
+    hintsOn = true;
+    showWeight(n);
+}
+
+void NumberSelection::toggle(int n)
+{
+    m_boxes[n].checked = !m_boxes[n].checked;
+    CheckBox1Click(n);
+}
+
+void NumberSelection::leftClick(int n)
+{
+    toggle(n);
+    CheckBox17MouseDown(n, false);
+}
+
+void NumberSelection::CheckBox17MouseDown(int n, bool rightButton)
+{
+    minus = rightButton;
+    if (rightButton)
+        CheckBox1Click(n);
+}
+
+void NumberSelection::CheckBox1MouseMove(int n)
+{
+    showWeight(n);
+}
+
+void NumberSelection::showWeight(int n)
+{
+    statusText =
+        "Die Zahl " + std::to_string(n) + " geht mit der Gewichtung " + m_boxes[n].weight + " in die Berechnung ein";
+}
+
+void NumberSelection::BitBtn4Click()
+{
+    if (!timerOn) {
+        timerOn = true;
+        clearNumbers();
+        tippreihe.fill(0);
+        losgeht = 1;
+    } else if (losgeht < maxTipp) {
+        // a stop before the timer drew this position would fix a number that was never drawn
+        if (tippreihe[losgeht] != 0)
+            ++losgeht;
+    } else {
+        timerOn = false;
+        bitBtn4Caption = "Zufall";
+        losgeht = 1;
+    }
+}
+
+void NumberSelection::Timer1Timer(Random& random)
+{
+    bitBtn4Caption = std::to_string(losgeht) + " Stopp";
+    clearNumbers();
+    // more numbers than boxes could never be drawn apart
+    const int count = std::clamp(maxTipp, 0, 26);
+    for (int i = 1; i < losgeht && i <= count; ++i) {
+        setChecked(tippreihe[i], true);
+        m_boxes[tippreihe[i]].colour = BoxColour::Yellow;
+    }
+    for (int i = losgeht; i <= count; ++i) {
+        int a = 0;
+        do {
+            a = 1 + static_cast<int>(random.below(kNumbers));
+            tippreihe[i] = a;
+        } while (m_boxes[a].checked);
+        setChecked(a, true);
+        m_boxes[a].colour = BoxColour::Yellow;
+    }
+}
+
+void NumberSelection::FormClose()
+{
+    timerOn = false;
+    bitBtn4Caption = "Zufall";
+    losgeht = 1;
+}
+
+FileFilter NumberSelection::listFilter(int today)
+{
+    const CivilDate d = civilFromDay(today);
+    char name[16];
+    std::snprintf(name, sizeof name, "%04d%02d%02d.zwl", d.year, d.month, d.day);
+    return {"Werteliste", "*.zwl", "zwl", name};
+}
+
+void NumberSelection::saveList(const std::string& path)
+{
+    std::ofstream out(toPath(path), std::ios::binary | std::ios::trunc);
+    if (!out)
+        throw IoError("Die Datei " + path + " kann nicht geschrieben werden.");
+    for (int n = 1; n <= kNumbers; ++n) {
+        Box& b = m_boxes[n];
+        if (b.checked && b.weight.empty())
+            b.weight = "1";
+        out << (b.checked ? b.weight : std::string()) << "\r\n";
+    }
+    out.close();
+    if (!out)
+        throw IoError("Die Datei " + path + " kann nicht geschrieben werden.");
+}
+
+void NumberSelection::loadList(const std::string& path)
+{
+    std::ifstream in(toPath(path), std::ios::binary);
+    if (!in)
+        throw IoError("Die Datei " + path + " kann nicht gelesen werden.");
+    for (int n = 1; n <= kNumbers; ++n) {
+        std::string line;
+        if (!std::getline(in, line))
+            line.clear();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        setChecked(n, !line.empty());
+        m_boxes[n].weight = line.empty() ? "1" : line;
+    }
+}
+
+void NumberSelection::SpeedButton1Click(Dialogs& dialogs, int today)
+{
+    if (const auto path = dialogs.saveFileName(listFilter(today)))
+        saveList(*path);
+}
+
+void NumberSelection::SpeedButton2Click(Dialogs& dialogs, int today)
+{
+    if (const auto path = dialogs.openFileName(listFilter(today)))
+        loadList(*path);
+}
+
+} // namespace zf

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "ground/Ports.h"
+
+#include <array>
+#include <string>
+
+namespace zf {
+
+class Random;
+
+enum class BoxColour { Face, Normal, Yellow }; // form face, tooltip background, yellow
+enum class ModalResult { Ok, Abort, Retry };
+
+// The number selection dialog without its window: 42 number boxes with
+// ticks, weights and colours, the random draw and the value lists.
+class NumberSelection {
+public:
+    static constexpr int kBoxes = 42;
+    static constexpr int kNumbers = 40;
+
+    struct Box {
+        bool checked = true;
+        std::string weight; // the hint text
+        BoxColour colour = BoxColour::Face;
+    };
+
+    const Box& box(int n) const { return m_boxes[n]; } // n = 1..42
+    // Ticking from the program runs the click handling as a user click does,
+    // but always with the plain step: a right click left over from before
+    // must not take back the program's own ticks.
+    void setChecked(int n, bool checked);
+    void setWeight(int n, const std::string& weight) { m_boxes[n].weight = weight; }
+    void setColour(int n, BoxColour colour) { m_boxes[n].colour = colour; }
+    // Unticks boxes 1..40 and gives them the normal colour.
+    void clearNumbers();
+
+    // Click handling of a box whose tick the user has just toggled.
+    void CheckBox1Click(int n);
+    // The platform toggles the tick, then the click handling runs.
+    void toggle(int n);
+    // A left click: toggle, then the mouse-up.
+    void leftClick(int n);
+    // A mouse button released over box n.
+    void CheckBox17MouseDown(int n, bool rightButton);
+    void CheckBox1MouseMove(int n);
+
+    // The random draw: "Zufall" starts it, each "Stopp" fixes one more number.
+    void BitBtn4Click();
+    void Timer1Timer(Random& random);
+    void FormClose();
+
+    // Value list files: one line per number 1..40, the weight or empty.
+    static FileFilter listFilter(int today);
+    void saveList(const std::string& path);
+    void loadList(const std::string& path);
+    void SpeedButton1Click(Dialogs& dialogs, int today);
+    void SpeedButton2Click(Dialogs& dialogs, int today);
+
+    std::string caption = "Welche Zahlen für die Berechnung";
+    std::string statusText;
+    bool hintsOn = false;
+    bool bitBtn3Visible = true; // "&Rechnen"
+    bool bitBtn4Visible = false;
+    std::string bitBtn4Caption = "&Zufall";
+    bool timerOn = false;
+    std::array<int, 27> tippreihe{}; // Tippreihe[1..26]
+    int losgeht = 1;
+    bool minus = false;
+    int maxTipp = 6;
+
+private:
+    void showWeight(int n);
+    std::array<Box, kBoxes + 1> m_boxes{};
+};
+
+// Shows the number selection dialog modally for a model; the window
+// implements it, tests fake it.
+class ZahlenwahlDialog {
+public:
+    virtual ~ZahlenwahlDialog() = default;
+    virtual ModalResult showModal(NumberSelection& form) = 0;
+};
+
+} // namespace zf

@@ -1,0 +1,226 @@
+#include "rules/CandidateTest.h"
+
+#include "CalcFixture.h"
+#include "ground/Error.h"
+
+#include <filesystem>
+#include <fstream>
+
+using namespace zf;
+using namespace zf::test;
+
+namespace {
+
+struct CandidateFixture : CalcFixture {
+    CandidateTest test{app};
+
+    // every condition off, so a table row switches on only what it tests
+    void neutral()
+    {
+        for (const char* name : {"CheckBox3", "CheckBox24", "CheckBox27", "CheckBox8", "CheckBox18", "CheckBox4",
+                                 "CheckBox5", "CheckBox23", "CheckBox25", "CheckBox26", "CheckBox28", "CheckBox34",
+                                 "CheckBox9", "CheckBox22", "CheckBox35"})
+            set(name, 0);
+        set("UpDown1", 21);
+        set("UpDown2", 279);
+    }
+    // "CheckBox8=1 UpDown3=2"
+    void options(const std::string& settings)
+    {
+        std::istringstream in(settings);
+        std::string kv;
+        while (in >> kv)
+            set(kv.substr(0, kv.find('=')).c_str(), std::stoi(kv.substr(kv.find('=') + 1)));
+    }
+    bool accepts(const std::string& candidate)
+    {
+        const Tip t = tip(candidate);
+        return test.test(t, sum(t));
+    }
+};
+
+RefDraw ref(const std::string& text)
+{
+    const Draw d = drawFromText("01.01.2025 " + text);
+    RefDraw r{};
+    for (int i = 0; i < 8; ++i)
+        r[i + 1] = d.zahlen[i];
+    return r;
+}
+
+struct Case {
+    const char* options;
+    const char* candidate;
+    bool accepted;
+};
+
+} // namespace
+
+TEST_F(CandidateFixture, ArithmeticConditionsInTheirOrder)
+{
+    const Case cases[] = {
+        // overlap with the accepted rows 1..6 and 7..12
+        {"CheckBox3=1 UpDown3=2", "1,3,5,7,9,11", false},    // 3 with each row
+        {"CheckBox3=1 UpDown3=2", "1,3,5,20,25,30", true},   // 3 and 0: not every row above the maximum
+        {"CheckBox27=1 UpDown3=2", "1,3,5,20,25,30", false}, // each row must lie within, box 3 or not
+        {"CheckBox27=1 UpDown3=3", "1,3,5,20,25,30", true},
+        {"CheckBox24=1 UpDown9=1", "20,21,23,25,27,30", false},
+        {"CheckBox24=1 UpDown9=1", "1,21,23,25,27,30", true},
+        {"CheckBox8=1", "3,4,10,20,30,40", true},
+        {"CheckBox8=1", "3,5,10,20,30,40", false},
+        {"CheckBox18=1", "3,4,5,20,30,40", false},
+        {"CheckBox18=1", "3,4,6,7,30,40", true},
+        {"UpDown1=50", "1,2,3,4,5,6", false},
+        {"UpDown1=50", "1,2,3,4,10,30", true},       // sum 50 is inside
+        {"UpDown2=205", "30,31,33,35,37,40", false}, // 206
+        // latest draw 2 9 14 22 31 38 with spare 15, second 1 2 3 4 5 6, third 35 36 37 38 39 40
+        {"CheckBox4=1 UpDown4=1", "2,9,15,23,30,39", false},
+        {"CheckBox4=1 UpDown4=1", "2,10,15,23,30,39", true},
+        {"CheckBox4=1 UpDown4=1 CheckBox35=1", "2,10,15,23,30,39", false}, // the spare slot counts too
+        {"CheckBox4=1 UpDown4=0", "2,9,14,22,31,38", true},                // a limit of 0 works through the list
+        {"CheckBox5=1 UpDown5=1", "1,2,20,23,30,33", false},
+        {"CheckBox5=1 UpDown5=2", "1,2,20,23,30,33", true},
+        {"CheckBox23=1 UpDown11=2", "1,20,37,38,39,40", false},
+        {"CheckBox23=1 UpDown11=2", "1,20,30,33,39,40", true},
+        {"CheckBox25=1 UpDown15=3", "2,4,5,7,9,11", false},
+        {"CheckBox25=1 UpDown15=3", "2,4,6,7,9,11", true},
+        {"CheckBox26=1 UpDown16=3", "1,3,4,6,8,10", false},
+        {"CheckBox26=1 UpDown16=3", "1,3,5,6,8,10", true},
+        {"CheckBox22=1 UpDown10=2", "1,4,6,8,9,10", true}, // primes only with the history tests
+    };
+    for (const Case& c : cases) {
+        neutral();
+        options(c.options);
+        test.clearAccepted();
+        test.addAccepted(tip("1,2,3,4,5,6"));
+        test.addAccepted(tip("7,8,9,10,11,12"));
+        test.setReferenceDraws(ref("2 9 14 22 31 38 Z15 D3"), ref("1 2 3 4 5 6 D1"), ref("35 36 37 38 39 40 D2"));
+        EXPECT_EQ(accepts(c.candidate), c.accepted) << c.options << " / " << c.candidate;
+    }
+}
+
+TEST_F(CandidateFixture, PrimesAndHistoryOnlyWithCheckBox28)
+{
+    neutral();
+    options("CheckBox22=1 UpDown10=2 CheckBox9=1 UpDown6=4");
+    // no draw file at all: without CheckBox28 nothing is read
+    EXPECT_TRUE(accepts("1,4,6,8,9,10"));
+    draws({"03.11.2025 10 11 12 13 14 15 D2"});
+    set("CheckBox28", 1);
+    app.setDateTimePicker1(*parseDate("04.12.2025"));
+    EXPECT_FALSE(accepts("1,4,6,8,9,10")); // no prime
+    EXPECT_TRUE(accepts("2,3,6,8,9,10"));
+    EXPECT_FALSE(accepts("2,3,10,11,12,13")); // four of the draw
+    EXPECT_TRUE(app.chart().bars.empty());
+}
+
+TEST_F(CandidateFixture, RecentDrawsWindowEndsOnThePickerDate)
+{
+    draws({"30.10.2025 1 2 3 4 5 6 D1", "03.11.2025 10 11 12 13 14 15 D2", "04.12.2025 20 21 22 23 24 25 D3",
+           "08.12.2025 30 31 32 33 34 35 D4"});
+    app.setDateTimePicker1(*parseDate("04.12.2025"));                    // a Thursday; 10 draws look back 35 days
+    EXPECT_TRUE(test.dreierodervierer(tip("1,2,3,26,27,28"), 6, 3, 10)); // exactly 35 days before
+    EXPECT_FALSE(test.dreierodervierer(tip("10,11,12,26,27,28"), 6, 3, 10));
+    EXPECT_FALSE(test.dreierodervierer(tip("20,21,22,36,37,38"), 6, 3, 10)); // the Thursday itself
+    EXPECT_TRUE(test.dreierodervierer(tip("30,31,32,36,37,38"), 6, 3, 10));  // after the picker
+    EXPECT_TRUE(test.dreierodervierer(tip("10,11,26,27,28,29"), 6, 3, 10));
+    EXPECT_TRUE(test.dreierodervierer(tip("10,11,12,26,27,28"), 6, 3, 8)); // 28 days: 03.11. is out
+    EXPECT_FALSE(test.dreierodervierer(tip("1,2,3,26,27,28"), 6, 3, 11));  // 38.5 days
+    set("CheckBox17", 0);                                                  // Monday draws do not count
+    EXPECT_TRUE(test.dreierodervierer(tip("10,11,12,26,27,28"), 6, 3, 10));
+}
+
+TEST_F(CandidateFixture, WholeWindowOpenAtItsStartAndWithTheSpareSlot)
+{
+    draws({"30.10.2025 1 2 3 4 5 6 D1", "03.11.2025 10 11 12 13 14 15 Z16 D2"});
+    app.setDateTimePicker1(*parseDate("04.12.2025"));
+    app.options().setDate("DateTimePicker2", *parseDate("30.10.2025"));
+    set("UpDown6", 6);
+    set("CheckBox35", 0);
+    EXPECT_TRUE(test.Secheroderfuenfer(tip("1,2,3,4,5,6"))); // the start is outside
+    EXPECT_FALSE(test.Secheroderfuenfer(tip("10,11,12,13,14,15")));
+    EXPECT_TRUE(test.Secheroderfuenfer(tip("10,11,12,13,14,16")));
+    set("CheckBox35", 1);
+    EXPECT_FALSE(test.Secheroderfuenfer(tip("10,11,12,13,14,16"))); // five and the spare slot
+    EXPECT_EQ(app.aktDatum, *parseDate("30.10.2025"));
+    EXPECT_EQ(app.dfb, *parseDate("04.12.2025"));
+}
+
+// The masks must give exactly what counting each draw as the tip check does
+// gives, also for draws with a number twice or a spare number.
+TEST_F(CandidateFixture, HistoryTestsCountLikeAScanOfTheFile)
+{
+    std::vector<Draw> all;
+    Random rng(7);
+    int day = kFirstDrawDay;
+    for (int i = 0; i < 300; ++i, day += isMonday(day) ? 3 : 4) {
+        Draw d;
+        d.datum = day;
+        for (int k = 0; k < 6; ++k)
+            d.zahlen[k] = static_cast<uint8_t>(1 + rng.below(12)); // small range: many matches and repeats
+        d.zahlen[6] = static_cast<uint8_t>(i % 3 == 0 ? 1 + rng.below(12) : 0);
+        d.zahlen[7] = 1;
+        all.push_back(d);
+    }
+    DrawFile(app.drawFilePath()).rewrite(all, "t.tmp");
+    app.setDateTimePicker1(day - 100);
+    app.options().setDate("DateTimePicker2", kFirstDrawDay + 200);
+    auto naive = [&](const Tip& t, double start, int threshold, bool zusatz) {
+        for (const Draw& d : all) {
+            if (!(start < d.datum && d.datum <= app.dateTimePicker1))
+                continue;
+            int g = 0;
+            for (int i = 0; i < 6; ++i)
+                for (uint8_t v : t)
+                    g += v == d.zahlen[i];
+            bool spare = false;
+            for (uint8_t v : t)
+                spare = spare || v == d.zahlen[6];
+            if (g + (spare && zusatz) >= threshold)
+                return false;
+        }
+        return true;
+    };
+    for (int round = 0; round < 400; ++round) {
+        Tip t{};
+        for (int p = 0; p < 6;) {
+            const auto v = static_cast<uint8_t>(1 + rng.below(16));
+            if (std::find(t.begin(), t.begin() + p, v) == t.begin() + p)
+                t[p++] = v;
+        }
+        std::sort(t.begin(), t.end());
+        const bool zusatz = round % 2;
+        set("CheckBox35", zusatz);
+        const int threshold = 2 + round % 5;
+        const int ziehzahl = 4 + round % 60;
+        EXPECT_EQ(test.dreierodervierer(t, 6, threshold, ziehzahl),
+                  naive(t, app.dateTimePicker1 - ziehzahl * 3.5, threshold, zusatz));
+        set("UpDown6", 4 + round % 3);
+        EXPECT_EQ(test.Secheroderfuenfer(t), naive(t, app.dateTimePicker2(), 4 + round % 3, zusatz));
+    }
+}
+
+TEST_F(CandidateFixture, FileChangesReachTheTests)
+{
+    app.setDateTimePicker1(*parseDate("04.12.2025"));
+    set("UpDown6", 6);
+    draws({"03.11.2025 10 11 12 13 14 15 D2"});
+    const Tip t = tip("1,2,3,4,5,6");
+    EXPECT_TRUE(test.Secheroderfuenfer(t));
+
+    draws({"03.11.2025 1 2 3 4 5 6 D2"}); // written by the program
+    EXPECT_FALSE(test.Secheroderfuenfer(t));
+
+    // written by someone else: same size, other time
+    const std::string path = app.drawFilePath();
+    const auto stamp = std::filesystem::last_write_time(path);
+    writeDrawFile(dir.file("other.dat"), {"03.11.2025 7 8 9 10 11 12 D2"});
+    std::filesystem::copy_file(dir.file("other.dat"), path, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::last_write_time(path, stamp + std::chrono::seconds(5));
+    test.checkFileNextTime();
+    EXPECT_TRUE(test.Secheroderfuenfer(t));
+
+    std::filesystem::remove(path);
+    test.checkFileNextTime();
+    EXPECT_THROW(test.Secheroderfuenfer(t), IoError);
+}

@@ -1,0 +1,212 @@
+#include "rules/Evaluation.h"
+#include "fakes/SheetText.h"
+#include "ground/Error.h"
+
+#include <gtest/gtest.h>
+
+using namespace zf;
+using namespace zf::test;
+
+namespace {
+
+const std::vector<std::string> kDraws = {
+    "06.11.2023 1 2 3 4 5 6 D1",       "09.11.2023 3 11 17 25 33 40 D2", "13.11.2023 7 8 9 10 11 12 D3",
+    "16.11.2023 13 14 15 16 17 18 D4", "20.11.2023 1 2 3 4 5 40 D5",
+};
+
+struct EvaluationFixture : AppFixture {
+    EvaluationFixture() { draws(kDraws); }
+    int evaluate(const char* date)
+    {
+        app.dateTimePicker1 = *parseDate(date);
+        return SpeedButton5Click(app);
+    }
+};
+
+} // namespace
+
+TEST(Evaluation, ShowsTheFirstDrawOnOrAfterTheDate)
+{
+    const struct {
+        const char* date;
+        const char* shown;
+        int position;
+        const char* line;
+    } cases[] = {
+        {"14.11.2023", "16.11.2023", 3, "Do 16.11.23    13  14  15  16  17  18     DREAM:4"},
+        {"09.11.2023", "09.11.2023", 1, "Do 09.11.23    3  11  17  25  33  40     DREAM:2"},
+        {"01.01.2025", "20.11.2023", 4, "Mo 20.11.23    1  2  3  4  5  40     DREAM:5"},
+        // the first record of the file shows one blank more after the date
+        {"06.11.2023", "06.11.2023", 0, "Mo 06.11.23     1  2  3  4  5  6     DREAM:1"},
+    };
+    for (const auto& c : cases) {
+        EvaluationFixture f;
+        f.evaluate(c.date);
+        EXPECT_EQ(formatDate(static_cast<int>(f.app.current.datum1)), c.shown) << c.date;
+        EXPECT_EQ(f.app.dateTimePicker1, f.app.current.datum1) << c.date;
+        EXPECT_EQ(f.app.current.position, c.position) << c.date;
+        EXPECT_EQ(f.app.drawLabels.label29, c.line) << c.date;
+        EXPECT_EQ(f.app.drawLabels.label35, c.line) << c.date;
+        EXPECT_EQ(f.app.aktDatum, *parseDate(c.date)) << c.date;
+    }
+}
+
+TEST(Evaluation, ChecksTheTipsAgainstTheShownDraw)
+{
+    EvaluationFixture f;
+    setRow(f.app.sheet(), 0, "40,3,11,17,25,33,2");
+    EXPECT_EQ(f.evaluate("08.11.2023"), 6);
+    EXPECT_EQ(f.app.drawLabels.label13, "QS: 129");
+    EXPECT_EQ(f.app.sheet().matchText(0), "6 + D");
+    EXPECT_EQ(hits(f.app.sheet(), 0), "GGGGGG");
+}
+
+TEST(Evaluation, ASingleDrawFileShowsTheUsualLine)
+{
+    AppFixture f;
+    f.draws({"06.11.2023 1 2 3 4 5 6 D1"});
+    f.app.dateTimePicker1 = kFirstDrawDay;
+    SpeedButton5Click(f.app);
+    EXPECT_EQ(f.app.drawLabels.label29, "Mo 06.11.23    1  2  3  4  5  6     DREAM:1");
+}
+
+TEST(Evaluation, MissingOrEmptyDrawFile)
+{
+    AppFixture f;
+    f.app.drawLabels.label29 = "old";
+    EXPECT_EQ(SpeedButton5Click(f.app), 0);
+    EXPECT_EQ(f.dialogs.shown, std::vector<std::string>{"Lesen Sie zuerst die Daten der Ziehungen ein"});
+    ASSERT_TRUE(f.app.drawFile().exists());
+    EXPECT_TRUE(f.app.drawFile().readAll().empty());
+
+    f.app.current.position = 3;
+    SpeedButton5Click(f.app);
+    EXPECT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.app.current.position, 0);
+    EXPECT_EQ(f.app.drawLabels.label29, "old");
+}
+
+TEST(Evaluation, StartUpShowsTheLatestDrawWithTheSheetChecked)
+{
+    AppFixture f;
+    f.draws(kDraws);
+    f.store.values["Edit1"] = std::string("40");
+    f.store.values["Combobox1"] = std::string("5");
+    f.app.prepareStart(f.dir.home());
+    f.app.runStartAnalyses();
+    EXPECT_EQ(f.app.drawLabels.label35, "Mo 20.11.23    1  2  3  4  5  40     DREAM:5");
+    EXPECT_EQ(f.app.current.position, 4);
+    EXPECT_EQ(f.app.sheet().matchText(0), ""); // an incomplete tip is not scored
+    EXPECT_EQ(f.app.sheet().dream(0), "-");
+}
+
+namespace {
+
+struct SearchFixture : EvaluationFixture {
+    std::vector<std::string> stops;
+    SearchFixture()
+    {
+        app.options().setDate("DateTimePicker2", *parseDate("09.11.2023"));
+        app.dateTimePicker1 = *parseDate("20.11.2023");
+    }
+    void search(int minimum)
+    {
+        tipSearch(app, minimum, [this](double datum, int row, int gewinn) {
+            stops.push_back(formatDate(static_cast<int>(datum)) + " row " + std::to_string(row + 1) + " matches " +
+                            std::to_string(gewinn));
+        });
+    }
+};
+
+} // namespace
+
+TEST(TipSearch, RunsToTheEndWhenNoTipReachesTheMinimum)
+{
+    SearchFixture f;
+    setRow(f.app.sheet(), 0, "1,2,3,4,5,7,5");
+    setRow(f.app.sheet(), 2, "3,11,17,25,33,39,-");
+    f.search(6);
+    EXPECT_TRUE(f.stops.empty());
+    EXPECT_TRUE(f.dialogs.shown.empty());
+    // scores against the last draw of the window, unsorted, uncoloured
+    EXPECT_EQ(f.app.sheet().matchText(0), "5 + D");
+    EXPECT_TRUE(f.app.sheet().matchRed(0));
+    EXPECT_EQ(f.app.sheet().matchText(1), "");
+    EXPECT_EQ(f.app.sheet().matchText(2), "1");
+    EXPECT_EQ(hits(f.app.sheet(), 0), "......");
+    EXPECT_EQ(f.app.drawLabels.label29, "Mo 20.11.23    1  2  3  4  5  40   DREAM:5");
+    EXPECT_EQ(f.app.chart().bars.size(), 10u);
+    EXPECT_EQ(f.app.chart().bars[9].x, 9);
+    EXPECT_EQ(f.app.chart().bars[9].y, 0);
+}
+
+TEST(TipSearch, StopsAtEachTipThatReachesTheMinimumAndAsks)
+{
+    SearchFixture f;
+    setRow(f.app.sheet(), 0, "33,25,17,11,3,1,2");
+    setRow(f.app.sheet(), 5, "1,2,3,4,5,6,1");
+    f.app.current.position = 1;
+    f.search(5);
+    // the draw on the window start is searched
+    EXPECT_EQ(f.stops, (std::vector<std::string>{"09.11.2023 row 1 matches 5", "20.11.2023 row 6 matches 5"}));
+    EXPECT_EQ(f.dialogs.shown.front(), "Treffer in der Ziehung vom 09.11.2023   gefunden. Weitersuchen?");
+    EXPECT_EQ(rowText(f.app.sheet(), 0), "1,3,11,17,25,33,2"); // the stop ran the full check
+    EXPECT_EQ(f.app.current.position, 1);                      // the search leaves Position alone
+}
+
+TEST(TipSearch, NoAtTheFirstStopEndsTheSearchThere)
+{
+    SearchFixture f;
+    setRow(f.app.sheet(), 0, "20,21,22,23,24,26,1");
+    f.dialogs.yesNoAnswers = {false};
+    f.search(0);
+    EXPECT_EQ(f.stops, std::vector<std::string>{"09.11.2023 row 1 matches 0"});
+    EXPECT_EQ(formatDate(static_cast<int>(f.app.current.datum1)), "09.11.2023");
+    EXPECT_TRUE(f.app.chart().bars.empty());
+}
+
+TEST(TipSearch, AStopShowsTheScoreOfATipWithoutDreamNumber)
+{
+    SearchFixture f;
+    setRow(f.app.sheet(), 0, "33,25,17,11,3,1,-");
+    f.dialogs.yesNoAnswers = {false};
+    f.search(5);
+    EXPECT_EQ(f.stops, std::vector<std::string>{"09.11.2023 row 1 matches 5"});
+    EXPECT_EQ(f.app.sheet().matchText(0), "5");
+    EXPECT_TRUE(f.app.sheet().matchRed(0));
+}
+
+TEST(TipSearch, SearchesOnlyTheTickedWeekdays)
+{
+    SearchFixture f;
+    setRow(f.app.sheet(), 0, "20,21,22,23,24,26,1");
+    f.app.options().setFlag("CheckBox17", false);
+    f.search(0);
+    EXPECT_EQ(f.stops, (std::vector<std::string>{"09.11.2023 row 1 matches 0", "16.11.2023 row 1 matches 0"}));
+}
+
+TEST(TipSearch, AnIncompleteTipEndsTheSearchNamingItsRow)
+{
+    SearchFixture f;
+    setRow(f.app.sheet(), 0, "1,2,3,4,5,7,5");
+    setRow(f.app.sheet(), 2, "3,11,,25,33,39,1");
+    try {
+        f.search(6);
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("3. Tipp"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(f.app.sheet().matchText(0), "1"); // the rows before it were scored
+}
+
+TEST(TipSearch, TheMinimumComesFromAnInputBox)
+{
+    SearchFixture f;
+    setRow(f.app.sheet(), 0, "20,21,22,23,24,26,1");
+    f.dialogs.inputAnswer = "x";
+    EXPECT_THROW(SpeedButton4Click(f.app), ConvertError);
+    f.dialogs.inputAnswer = "0";
+    f.dialogs.yesNoAnswers = {false};
+    SpeedButton4Click(f.app);
+    EXPECT_EQ(f.dialogs.shown.size(), 1u);
+}

@@ -3,8 +3,8 @@
 #include "../tests/fakes/DrawText.h"
 #include "ground/Formats.h"
 #include "rules/CandidateTest.h"
-#include "rules/TipSearch.h"
-#include "session/LottoZahlen.h"
+#include "session/Calculation.h"
+#include "session/Session.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,13 +21,6 @@ struct BenchClock : Clock {
     uint64_t clockSeed() override { return 1; }
 };
 
-struct QuietFeedback : Feedback {
-    void setStatus(int, const std::string&) override {}
-    void setBusy(bool) override {}
-    void showPage(Page) override {}
-    void processEvents() override {}
-};
-
 struct QuietDialogs : Dialogs {
     void information(const std::string&) override {}
     void error(const std::string& t) override { std::fprintf(stderr, "%s\n", t.c_str()); }
@@ -40,10 +33,9 @@ struct QuietDialogs : Dialogs {
 // A program on a temporary folder with `count` random draws.
 struct Bench {
     BenchClock clock;
-    QuietFeedback feedback;
     QuietDialogs dialogs;
     std::filesystem::path home = std::filesystem::temp_directory_path() / "zf_calc_bench";
-    LottoZahlen app{Ports{nullptr, &clock, &dialogs, &feedback, nullptr, nullptr, nullptr}};
+    Session app{Ports{nullptr, &clock, &dialogs}};
 
     explicit Bench(int count = 1040)
     {
@@ -57,13 +49,13 @@ struct Bench {
 void BM_CandidateTest(benchmark::State& state)
 {
     Bench b;
-    CandidateTest test(b.app);
+    CandidateTest test(CandidateRules::from(b.app.options(), b.app.dateTimePicker1), b.app.drawSnapshot(), {});
     test.addAccepted({3, 11, 17, 25, 33, 40});
     test.addAccepted({1, 8, 14, 22, 29, 36});
     test.addAccepted({5, 12, 19, 26, 31, 38});
     Random rng(3);
-    std::vector<Tip> candidates(4096);
-    for (Tip& t : candidates) {
+    std::vector<Candidate> candidates(4096);
+    for (Candidate& t : candidates) {
         for (int p = 0; p < 6;) {
             const auto v = static_cast<uint8_t>(1 + rng.below(40));
             if (std::find(t.begin(), t.begin() + p, v) == t.begin() + p)
@@ -74,7 +66,7 @@ void BM_CandidateTest(benchmark::State& state)
     size_t i = 0;
     int64_t accepted = 0;
     for (auto _ : state) {
-        const Tip& t = candidates[i++ & 4095];
+        const Candidate& t = candidates[i++ & 4095];
         const int sum = t[0] + t[1] + t[2] + t[3] + t[4] + t[5];
         accepted += test.test(t, sum);
     }
@@ -89,8 +81,10 @@ void BM_Calculation(benchmark::State& state)
     Bench b;
     b.app.random().setSeed(1);
     int64_t runs = 0;
+    Progress quiet;
+    const CancelFlag cancel{false};
     for (auto _ : state) {
-        if (Label28Click(b.app) != CalcOutcome::Finished)
+        if (runCalculation(b.app, quiet, cancel) != CalcOutcome::Finished)
             state.SkipWithError("the calculation did not finish");
         runs += b.app.calc.runs;
     }

@@ -2,7 +2,8 @@
 // draw file read from disk every time as the program does.
 #include "../tools/SyntheticDraws.h"
 #include "rules/Charts.h"
-#include "session/LottoZahlen.h"
+#include "session/DrawCommands.h"
+#include "session/Session.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,7 +22,7 @@ public:
 struct History {
     std::filesystem::path dir;
     FixedClock clock;
-    zf::LottoZahlen app{zf::Ports{nullptr, &clock, nullptr, nullptr, nullptr, nullptr, nullptr}};
+    zf::Session app{zf::Ports{nullptr, &clock, nullptr, nullptr, nullptr, nullptr, nullptr}};
 
     History()
     {
@@ -42,28 +43,28 @@ History& history()
     return h;
 }
 
-void run(benchmark::State& state, void (*operation)(zf::LottoZahlen&))
+void run(benchmark::State& state, zf::ChartKind kind)
 {
-    zf::LottoZahlen& app = history().app;
+    zf::Session& app = history().app;
     for (auto _ : state) {
-        operation(app);
+        zf::showChart(app, kind);
         benchmark::DoNotOptimize(app.chart().bars.data());
     }
 }
 
 } // namespace
 
-BENCHMARK_CAPTURE(run, SpeedButton2Click_numbers, zf::SpeedButton2Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, Button2Click_pairs, zf::Button2Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, Button3Click_triples, zf::Button3Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, Button4Click_quads, zf::Button4Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, Button5Click_overdue, zf::Button5Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, Button8Click_dream_overdue, zf::Button8Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, SpeedButton3Click_dream, zf::SpeedButton3Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, SpeedButton9Click_cross_sums, zf::SpeedButton9Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, Button9Click_primes, zf::Button9Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, Button10Click_odd, zf::Button10Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, Button11Click_even, zf::Button11Click)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(run, Button6Click_tips, zf::Button6Click)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(run, numbers, zf::ChartKind::Numbers)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(run, pairs, zf::ChartKind::Pairs)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(run, triples, zf::ChartKind::Triples)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(run, quads, zf::ChartKind::Quads)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(run, overdue, zf::ChartKind::Overdue)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(run, dream_overdue, zf::ChartKind::DreamOverdue)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(run, dream, zf::ChartKind::Dream)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(run, cross_sums, zf::ChartKind::CrossSums)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(run, primes, zf::ChartKind::Primes)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(run, odd, zf::ChartKind::Odd)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(run, even, zf::ChartKind::Even)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(run, tips, zf::ChartKind::TipDistribution)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -7,7 +7,7 @@
 #include "platform/QtShell.h"
 #include "platform/QtSound.h"
 #include "platform/SystemClock.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     zf::QtShell shell;
     zf::HttpClient http;
     zf::TForm6 form6;
-    zf::LottoZahlen app({&settings, &clock, &dialogs, &feedback, &sound, &shell, &http, &form6});
+    zf::Session app({&settings, &clock, &dialogs, &feedback, &sound, &shell, &http, &form6});
     form6.attach(app);
 
     zf::TForm1 window(app, QApplication::applicationDirPath(), QApplication::arguments().mid(1));

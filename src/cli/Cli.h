@@ -1,10 +1,11 @@
 #pragma once
 
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
+
+#include <CLI/CLI.hpp>
 
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace zf::cli {
 
@@ -13,26 +14,28 @@ struct UsageError {
     std::string text;
 };
 
-// What a command gets: the prepared program state and its own arguments.
+// What a command gets: the prepared program state and its parsed subcommand.
 struct Context {
-    LottoZahlen& app;
-    std::vector<std::string> args;           // after the command name
-    std::optional<int> today;                // --today
-    std::optional<std::string> answer;       // Yes/No answers of the console dialogs: "yes" or "no"
+    Session& app;
+    const CLI::App& args;
     std::optional<std::string> settingsFile; // --settings
 
-    // Takes "--name VALUE" out of args; nullopt when absent.
-    std::optional<std::string> take(const std::string& name);
-    // Takes a flag "--name" out of args.
-    bool takeFlag(const std::string& name);
-    // Fails with a usage error when unknown arguments are left.
-    void done() const;
+    // The value of an option ("--name") or positional argument; nullopt when absent.
+    std::optional<std::string> value(const std::string& name) const;
+    bool flag(const std::string& name) const;
     // Parses "DD.MM.YYYY" or fails with a usage error.
     static int date(const std::string& text);
 };
 
 // A command prints to stdout and returns the exit code (0 ok, 1 failed).
 using Command = int (*)(Context&);
+
+// Each declares its subcommand with its options and arguments on the parser.
+CLI::App* declareChart(CLI::App& cli);
+CLI::App* declareEvaluate(CLI::App& cli);
+CLI::App* declareSearchDb(CLI::App& cli);
+CLI::App* declareStep(CLI::App& cli);
+CLI::App* declareCalc(CLI::App& cli);
 
 int cmdDraws(Context& c);
 int cmdSettings(Context& c);
@@ -45,7 +48,7 @@ int cmdCalc(Context& c);
 // Shared by the evaluation commands: the --date option sets DateTimePicker1;
 // the draw and "QS:" lines; one line per tip row.
 void takeDateOption(Context& c);
-void printDrawLabels(const LottoZahlen& app);
-void printSheet(const LottoZahlen& app);
+void printDrawLabels(const Session& app);
+void printSheet(const Session& app);
 
 } // namespace zf::cli

@@ -2,24 +2,64 @@
 
 #include "ground/Formats.h"
 #include "platform/QtSettingsStore.h"
-#include "rules/TipSearch.h"
+#include "session/Calculation.h"
 #include "session/Settings.h"
 
+#include <cstdio>
 #include <iostream>
 #include <sstream>
+#include <unistd.h>
 
 namespace zf::cli {
 
-// calc [--date DD.MM.YYYY] [--seed N] [--lock K,K,...] [--show-list] [--save]
+namespace {
+
+// The progress line on stderr, only when a person watches it.
+class TerminalProgress : public Progress {
+public:
+    TerminalProgress() : m_shown(isatty(fileno(stderr)) != 0) {}
+    void report(int k, int n, const std::string& text) override
+    {
+        if (!m_shown)
+            return;
+        std::fprintf(stderr, "\r\033[K%s", text.c_str());
+        if (n > 0)
+            std::fprintf(stderr, "  (%d/%d)", k, n);
+        std::fflush(stderr);
+        m_dirty = true;
+    }
+    void done()
+    {
+        if (m_dirty)
+            std::fprintf(stderr, "\r\033[K");
+    }
+
+private:
+    bool m_shown;
+    bool m_dirty = false;
+};
+
+} // namespace
+
+CLI::App* declareCalc(CLI::App& cli)
+{
+    CLI::App* sub = cli.add_subcommand("calc", "runs the tip calculation as \"Tipps berechnen\" does");
+    sub->add_option("--date", "sets DateTimePicker1 (default today)")->type_name("DD.MM.YYYY");
+    sub->add_option("--seed", "seeds the random generator (default: from the clock)")->type_name("N");
+    sub->add_option("--lock", "locks these rows (1..14)")->type_name("K,K,...");
+    sub->add_flag("--show-list")->description("first prints the number list the search drew from");
+    sub->add_flag("--save")->description("writes the sheet and the options into the --settings file");
+    return sub;
+}
+
 int cmdCalc(Context& c)
 {
-    LottoZahlen& app = c.app;
-    const auto date = c.take("--date");
-    const auto seed = c.take("--seed");
-    const auto lock = c.take("--lock");
-    const bool showList = c.takeFlag("--show-list");
-    const bool save = c.takeFlag("--save");
-    c.done();
+    Session& app = c.app;
+    const auto date = c.value("--date");
+    const auto seed = c.value("--seed");
+    const auto lock = c.value("--lock");
+    const bool showList = c.flag("--show-list");
+    const bool save = c.flag("--save");
     if (save && !c.settingsFile)
         throw UsageError{"--save needs --settings FILE"};
     if (date)
@@ -41,7 +81,10 @@ int cmdCalc(Context& c)
         }
     }
 
-    const CalcOutcome outcome = Label28Click(app);
+    TerminalProgress progress;
+    const CancelFlag cancel{false};
+    const CalcOutcome outcome = runCalculation(app, progress, cancel);
+    progress.done();
 
     if (showList) {
         std::cout << "list:";

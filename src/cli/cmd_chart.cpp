@@ -1,11 +1,13 @@
 #include "cli/Cli.h"
 #include "ground/Formats.h"
 #include "rules/Charts.h"
+#include "session/DrawCommands.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
-#include <map>
+#include <vector>
 
 namespace zf::cli {
 
@@ -21,31 +23,36 @@ std::string plain(double v)
     return buf;
 }
 
+std::vector<std::string> chartNames()
+{
+    std::vector<std::string> names;
+    for (const ChartInfo& i : kCharts)
+        names.emplace_back(i.cliName);
+    return names;
+}
+
 } // namespace
+
+CLI::App* declareChart(CLI::App& cli)
+{
+    CLI::App* sub = cli.add_subcommand("chart", "runs one chart and prints its bars, axis and title");
+    sub->add_option("NAME", "the chart")->required()->check(CLI::IsMember(chartNames()));
+    sub->add_option("--date", "the end of the date window (default today)")->type_name("DD.MM.YYYY");
+    return sub;
+}
 
 int cmdChart(Context& c)
 {
-    static const std::map<std::string, void (*)(LottoZahlen&)> charts = {
-        {"numbers", SpeedButton2Click}, {"pairs", Button2Click},           {"triples", Button3Click},
-        {"quads", Button4Click},        {"overdue", Button5Click},         {"dream-overdue", Button8Click},
-        {"dream", SpeedButton3Click},   {"cross-sums", SpeedButton9Click}, {"primes", Button9Click},
-        {"odd", Button10Click},         {"even", Button11Click},           {"tips", Button6Click},
-    };
-    if (const auto date = c.take("--date")) {
+    if (const auto date = c.value("--date")) {
         const int day = Context::date(*date);
         if (day < kFirstDrawDay)
             throw UsageError{"--date lies before the first draw on " + formatDate(kFirstDrawDay)};
         c.app.setDateTimePicker1(day);
     }
-    if (c.args.empty())
-        throw UsageError{"chart needs a NAME"};
-    const auto chart = charts.find(c.args.front());
-    if (chart == charts.end())
-        throw UsageError{"unknown chart " + c.args.front()};
-    c.args.erase(c.args.begin());
-    c.done();
-
-    chart->second(c.app);
+    const std::string name = *c.value("NAME"); // the parser checked the name
+    const auto chart =
+        std::find_if(std::begin(kCharts), std::end(kCharts), [&](const ChartInfo& i) { return i.cliName == name; });
+    showChart(c.app, chart->kind);
     const ChartData& data = c.app.chart();
     for (const ChartBar& b : data.bars) {
         char colour[8];

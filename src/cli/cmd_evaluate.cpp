@@ -1,17 +1,17 @@
 #include "cli/Cli.h"
 #include "ground/Formats.h"
-#include "rules/Evaluation.h"
+#include "session/DrawCommands.h"
 
 #include <iostream>
 
 namespace zf::cli {
 
-void printDrawLabels(const LottoZahlen& app)
+void printDrawLabels(const Session& app)
 {
     std::cout << "draw: " << app.drawLabels.label29 << '\n' << "qs: " << app.drawLabels.label13 << '\n';
 }
 
-void printSheet(const LottoZahlen& app)
+void printSheet(const Session& app)
 {
     const TipSheet& s = app.sheet();
     for (int row = 0; row < TipSheet::kRows; ++row) {
@@ -28,7 +28,7 @@ void printSheet(const LottoZahlen& app)
 
 void takeDateOption(Context& c)
 {
-    if (const auto d = c.take("--date")) {
+    if (const auto d = c.value("--date")) {
         // the picker would keep its old date without a word
         const int day = Context::date(*d);
         if (day < kFirstDrawDay)
@@ -37,11 +37,17 @@ void takeDateOption(Context& c)
     }
 }
 
+CLI::App* declareEvaluate(CLI::App& cli)
+{
+    CLI::App* sub = cli.add_subcommand("evaluate", "checks the sheet against the draw of a date");
+    sub->add_option("--date", "the draw's date (default today)")->type_name("DD.MM.YYYY");
+    return sub;
+}
+
 int cmdEvaluate(Context& c)
 {
     takeDateOption(c);
-    c.done();
-    const int best = SpeedButton5Click(c.app);
+    const int best = evaluateForDate(c.app);
     printDrawLabels(c.app);
     printSheet(c.app);
     std::cout << "best: " << best << '\n' << "statistik:";

@@ -1,18 +1,25 @@
 #include "cli/Cli.h"
 #include "ground/Formats.h"
-#include "rules/Evaluation.h"
+#include "session/DrawCommands.h"
 
 #include <iostream>
 
 namespace zf::cli {
 
+CLI::App* declareSearchDb(CLI::App& cli)
+{
+    CLI::App* sub = cli.add_subcommand("search-db", "looks the sheet's tips up in every draw of the date window");
+    sub->add_option("--date", "the end of the date window (default today)")->type_name("DD.MM.YYYY");
+    sub->add_option("--min", "stops at draws with at least M matches (default 6)")->type_name("M");
+    return sub;
+}
+
 int cmdSearchDb(Context& c)
 {
     takeDateOption(c);
-    const auto min = c.take("--min");
-    c.done();
+    const auto min = c.value("--min");
     const int minimum = min ? toInt(*min) : 6;
-    tipSearch(c.app, minimum, [](double datum, int row, int gewinn) {
+    searchTipsInDb(c.app, minimum, [](double datum, int row, int gewinn) {
         std::cout << "stop: " << formatDate(toDay(datum)) << " row " << row + 1 << " matches " << gewinn << std::endl;
     });
     printSheet(c.app);

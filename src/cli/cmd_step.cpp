@@ -1,25 +1,30 @@
 #include "cli/Cli.h"
 #include "ground/Formats.h"
-#include "rules/DrawView.h"
-#include "rules/Evaluation.h"
+#include "rules/DrawLines.h"
+#include "session/DrawCommands.h"
 
 namespace zf::cli {
+
+CLI::App* declareStep(CLI::App& cli)
+{
+    CLI::App* sub = cli.add_subcommand("step", "evaluates a date, then steps through the history");
+    sub->add_option("DIRECTION", "next or prev")->required()->check(CLI::IsMember({"next", "prev"}));
+    sub->add_option("--date", "the draw's date (default today)")->type_name("DD.MM.YYYY");
+    sub->add_option("--count", "the number of steps (default 1)")->type_name("N");
+    return sub;
+}
 
 int cmdStep(Context& c)
 {
     takeDateOption(c);
-    const auto count = c.take("--count");
-    if (c.args.empty() || (c.args.front() != "next" && c.args.front() != "prev"))
-        throw UsageError{"step needs next or prev"};
-    const bool next = c.args.front() == "next";
-    c.args.erase(c.args.begin());
-    c.done();
+    const auto count = c.value("--count");
+    const bool next = c.value("DIRECTION") == "next";
     const auto n = count ? tryToInt(*count) : 1;
     if (!n || *n < 0)
         throw UsageError{"--count takes a number of steps"};
-    SpeedButton5Click(c.app);
+    evaluateForDate(c.app);
     for (int i = 0; i < *n; ++i)
-        next ? SpeedButton7Click(c.app) : SpeedButton6Click(c.app);
+        next ? stepForward(c.app) : stepBack(c.app);
     printDrawLabels(c.app);
     return 0;
 }

@@ -20,19 +20,6 @@ namespace zf::cli {
 
 namespace {
 
-const char* const kUsage =
-    "usage: ziffrano-cli [--home DIR] [--settings FILE] [--set NAME=VALUE]... [--today DD.MM.YYYY] COMMAND [ARGS]\n"
-    "commands: draws, settings, chart, evaluate, search-db, step, calc\n";
-
-const std::map<std::string, Command>& commands()
-{
-    static const std::map<std::string, Command> table = {
-        {"draws", cmdDraws},        {"settings", cmdSettings}, {"chart", cmdChart}, {"evaluate", cmdEvaluate},
-        {"search-db", cmdSearchDb}, {"step", cmdStep},         {"calc", cmdCalc},
-    };
-    return table;
-}
-
 // Message boxes print on stderr; questions take the command's answer, else Yes.
 class ConsoleDialogs : public Dialogs {
 public:
@@ -55,7 +42,6 @@ public:
     void setStatus(int panel, const std::string& t) override { status[panel] = t; }
     void setBusy(bool) override {}
     void showPage(Page) override {}
-    void processEvents() override {}
 };
 
 // A store that holds nothing: no --settings file means nothing is stored.
@@ -78,35 +64,17 @@ public:
 
 } // namespace
 
-std::optional<std::string> Context::take(const std::string& name)
+std::optional<std::string> Context::value(const std::string& name) const
 {
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == name) {
-            if (i + 1 >= args.size())
-                throw UsageError{name + " needs a value"};
-            std::string v = args[i + 1];
-            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
-            return v;
-        }
-    }
-    return std::nullopt;
+    const CLI::Option* o = args.get_option(name);
+    if (o->empty())
+        return std::nullopt;
+    return o->as<std::string>();
 }
 
-bool Context::takeFlag(const std::string& name)
+bool Context::flag(const std::string& name) const
 {
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == name) {
-            args.erase(args.begin() + static_cast<long>(i));
-            return true;
-        }
-    }
-    return false;
-}
-
-void Context::done() const
-{
-    if (!args.empty())
-        throw UsageError{"unexpected argument: " + args.front()};
+    return args.count(name) > 0;
 }
 
 int Context::date(const std::string& text)
@@ -119,7 +87,6 @@ int Context::date(const std::string& text)
 
 int cmdDraws(Context& c)
 {
-    c.done();
     if (!c.app.drawFile().exists())
         return 0; // nothing stored yet
     for (const Draw& d : c.app.drawFile().readAll()) {
@@ -136,7 +103,6 @@ int cmdDraws(Context& c)
 
 int cmdSettings(Context& c)
 {
-    c.done();
     for (const auto& [name, value] : storedValues(c.app))
         std::cout << name << '=' << value << '\n';
     return 0;
@@ -145,46 +111,53 @@ int cmdSettings(Context& c)
 int run(int argc, char** argv)
 {
     QCoreApplication qapp(argc, argv);
+    CLI::App cli("The program's commands without the window, on the same core.", "ziffrano-cli");
+    // the global options may also follow the command name
+    cli.fallthrough();
+    cli.require_subcommand(1);
     std::string home = QCoreApplication::applicationDirPath().toStdString();
-    std::optional<std::string> settingsFile;
-    std::vector<std::pair<std::string, std::string>> sets;
-    std::optional<int> today;
-    std::vector<std::string> rest;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        auto value = [&]() -> std::string {
-            if (i + 1 >= argc)
-                throw UsageError{a + " needs a value"};
-            return argv[++i];
-        };
-        if (!rest.empty()) {
-            rest.push_back(a);
-        } else if (a == "--home") {
-            home = value();
-        } else if (a == "--settings") {
-            settingsFile = value();
-        } else if (a == "--set") {
-            const std::string kv = value();
-            const auto eq = kv.find('=');
-            if (eq == std::string::npos)
-                throw UsageError{"--set needs NAME=VALUE"};
-            sets.emplace_back(kv.substr(0, eq), kv.substr(eq + 1));
-        } else if (a == "--today") {
-            today = Context::date(value());
-        } else if (a == "--help" || a == "-h") {
-            std::cout << kUsage;
-            return 0;
-        } else if (a.rfind("--", 0) == 0) {
-            throw UsageError{"unknown option " + a};
-        } else {
-            rest.push_back(a);
-        }
+    std::optional<std::string> settingsFile, todayText, answer;
+    std::vector<std::string> setTexts;
+    cli.add_option("--home", home, "the program directory (draw file, land/); default: the folder of ziffrano-cli")
+        ->type_name("DIR");
+    cli.add_option("--settings", settingsFile, "an INI file in the settings format")->type_name("FILE");
+    cli.add_option("--set", setTexts, "sets one stored value after loading; may be repeated")
+        ->allow_extra_args(false)
+        ->type_name("NAME=VALUE");
+    cli.add_option("--today", todayText, "takes this date as today")->type_name("DD.MM.YYYY");
+    cli.add_option("--answer", answer, "answers the Yes/No questions (default yes)")
+        ->check(CLI::IsMember({"yes", "no"}));
+
+    const std::map<const CLI::App*, Command> commands = {
+        {cli.add_subcommand("draws", "prints every stored draw"), cmdDraws},
+        {cli.add_subcommand("settings", "prints the save list as NAME=VALUE lines"), cmdSettings},
+        {declareChart(cli), cmdChart},
+        {declareEvaluate(cli), cmdEvaluate},
+        {declareSearchDb(cli), cmdSearchDb},
+        {declareStep(cli), cmdStep},
+        {declareCalc(cli), cmdCalc},
+    };
+    try {
+        cli.parse(argc, argv);
+    } catch (const CLI::Success& e) {
+        return cli.exit(e); // --help
+    } catch (const CLI::ParseError& e) {
+        // CLI11 would only say that a command is missing
+        const auto rest = cli.remaining();
+        if (cli.get_subcommands().empty() && !rest.empty() && rest.front()[0] != '-')
+            throw UsageError{"unknown command " + rest.front()};
+        throw UsageError{e.what()};
     }
-    if (rest.empty())
-        throw UsageError{"no command"};
-    const auto cmd = commands().find(rest.front());
-    if (cmd == commands().end())
-        throw UsageError{"unknown command " + rest.front()};
+    std::vector<std::pair<std::string, std::string>> sets;
+    for (const std::string& kv : setTexts) {
+        const auto eq = kv.find('=');
+        if (eq == std::string::npos)
+            throw UsageError{"--set needs NAME=VALUE"};
+        sets.emplace_back(kv.substr(0, eq), kv.substr(eq + 1));
+    }
+    std::optional<int> today;
+    if (todayText)
+        today = Context::date(*todayText);
 
     std::unique_ptr<SettingsStore> store;
     if (settingsFile && QFileInfo::exists(QString::fromStdString(*settingsFile)))
@@ -193,24 +166,20 @@ int run(int argc, char** argv)
         store = std::make_unique<EmptyStore>();
     SystemClock clock(today.value_or(0));
     ConsoleDialogs dialogs;
+    dialogs.answer = answer;
     ConsoleFeedback feedback;
     NoSound sound;
     Ports ports{store.get(), &clock, &dialogs, &feedback, &sound, nullptr, nullptr};
-    LottoZahlen app(ports);
+    Session app(ports);
     app.prepareStart(home);
     for (const auto& [name, v] : sets)
         if (!setStoredValue(app, name, v))
             throw UsageError{"cannot set " + name + "=" + v};
-    // --set may change values that start-up derives from
-    app.updateLaufMax();
     app.aktDatum = app.dateTimePicker2();
 
-    Context ctx{app, {rest.begin() + 1, rest.end()}, today, std::nullopt, settingsFile};
-    ctx.answer = ctx.take("--answer");
-    if (ctx.answer && *ctx.answer != "yes" && *ctx.answer != "no")
-        throw UsageError{"--answer takes yes or no"};
-    dialogs.answer = ctx.answer;
-    return cmd->second(ctx);
+    const CLI::App* sub = cli.get_subcommands().front();
+    Context ctx{app, *sub, settingsFile};
+    return commands.at(sub)(ctx);
 }
 
 } // namespace zf::cli
@@ -220,7 +189,7 @@ int main(int argc, char** argv)
     try {
         return zf::cli::run(argc, argv);
     } catch (const zf::cli::UsageError& e) {
-        std::cerr << "ziffrano-cli: " << e.text << '\n' << zf::cli::kUsage;
+        std::cerr << "ziffrano-cli: " << e.text << "\nRun 'ziffrano-cli --help' for usage.\n";
         return 2;
     } catch (const std::exception& e) {
         std::cerr << e.what() << '\n';

@@ -3,7 +3,6 @@
 #include "ground/Error.h"
 #include "ground/Paths.h"
 
-#include <bit>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -29,7 +28,7 @@ void DrawCache::setPath(const std::string& path)
 {
     if (path != m_path) {
         m_path = path;
-        m_loaded = false;
+        m_draws.reset();
     }
 }
 
@@ -40,31 +39,23 @@ bool DrawCache::fileChanged() const
     return !fileStamp(m_path, size, mtime) || size != m_size || mtime != m_mtime;
 }
 
-const std::vector<CachedDraw>& DrawCache::draws(bool checkFile)
+DrawSnapshot DrawCache::draws()
 {
-    if (m_loaded && m_generation == DrawFile::generation() && !(checkFile && fileChanged()))
+    if (m_draws && m_generation == DrawFile::generation() && !fileChanged())
         return m_draws;
-    m_loaded = false;
+    m_draws.reset();
     const uint64_t generation = DrawFile::generation();
     uintmax_t size = 0;
     int64_t mtime = 0;
     // stamp before reading: a change while reading shows up at the next check
     const bool stamped = fileStamp(m_path, size, mtime);
-    std::vector<CachedDraw> draws;
-    DrawFile(m_path).scan([&](const Draw& d) {
-        CachedDraw c{d, numberMask(d.zahlen.data(), 6), false};
-        c.distinct = std::popcount(c.mask) == 6;
-        draws.push_back(c);
-        return true;
-    });
+    auto draws = std::make_shared<const std::vector<Draw>>(DrawFile(m_path).readAll());
     if (!stamped)
         throw IoError("E/A-Fehler: Lesen von \"" + m_path + "\" fehlgeschlagen.");
     m_draws = std::move(draws);
     m_generation = generation;
     m_size = size;
     m_mtime = mtime;
-    m_loaded = true;
-    ++m_version;
     return m_draws;
 }
 

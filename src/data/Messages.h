@@ -11,6 +11,64 @@ namespace zf {
 // Windows-1252) applies. Lines come back as UTF-8. nullopt when unreadable.
 std::optional<std::vector<std::string>> readTextLines(const std::string& path);
 
+// The catalogue's lines by what they say; the value is the line number.
+enum class Msg {
+    NumbersTitle,
+    Draws,
+    AverageCrossSum,
+    DreamTitle,
+    SearchDbCaption,
+    SearchDbPrompt,
+    HitsInDrawOf,
+    FoundContinue,
+    HitsFound,
+    Pairs,
+    Found,
+    Triples,
+    NumberGroups,
+    CrossSumsTitle,
+    Average,
+    Quads,
+    StopCalculation,
+    EvaluatingStatistics,
+    FrequentPairs,
+    FrequentTriples,
+    FrequentQuads,
+    OverdueNumbers,
+    NeighboursOfLastDraw,
+    CalculatingTips,
+    Tip,
+    BudgetExhausted,
+    CalcFinished,
+    Draw,
+    OverdueTitle,
+    TipDistributionTitle,
+    LuckyNumberCaption,
+    LuckyNumberPrompt,
+    GeneratorSeededWith,
+    ParameterAnalysisTitle,
+    AnalysisStopped,
+    ProgramName,
+    NumberSelection,
+    NumberList,
+    DreamOverdueTitle,
+    AnalysisMinimumPrompt,
+    HitsSameDraw,
+    HitsNextDraw,
+    HitsSecondNextDraw,
+    HitsThirdNextDraw,
+    PrimesIn,
+    PrimesShare,
+    OddIn,
+    OddShare,
+    EvenIn,
+    EvenShare,
+    ClearTipsQuestion,
+    ClearTipsCaption,
+    WindowCaption,
+    GameName,
+};
+
 // The run-time texts: message N is line N, counted from 0.
 class Messages {
 public:
@@ -18,6 +76,7 @@ public:
 
     // Empty text for an index beyond the last line.
     const std::string& operator[](int index) const;
+    const std::string& operator[](Msg id) const { return (*this)[static_cast<int>(id)]; }
     bool load(const std::string& path);
     void setLines(std::vector<std::string> lines) { m_lines = std::move(lines); }
     int count() const { return static_cast<int>(m_lines.size()); }

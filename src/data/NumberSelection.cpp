@@ -19,7 +19,7 @@ void NumberSelection::setChecked(int n, bool checked)
     m_boxes[n].checked = checked;
     const bool wasMinus = minus;
     minus = false;
-    CheckBox1Click(n);
+    boxClicked(n);
     minus = wasMinus;
 }
 
@@ -31,7 +31,7 @@ void NumberSelection::clearNumbers()
     }
 }
 
-void NumberSelection::CheckBox1Click(int n)
+void NumberSelection::boxClicked(int n)
 {
     Box& b = m_boxes[n];
     const int step = minus ? -1 : 1;
@@ -54,23 +54,23 @@ void NumberSelection::CheckBox1Click(int n)
 void NumberSelection::toggle(int n)
 {
     m_boxes[n].checked = !m_boxes[n].checked;
-    CheckBox1Click(n);
+    boxClicked(n);
 }
 
 void NumberSelection::leftClick(int n)
 {
     toggle(n);
-    CheckBox17MouseDown(n, false);
+    mouseReleased(n, false);
 }
 
-void NumberSelection::CheckBox17MouseDown(int n, bool rightButton)
+void NumberSelection::mouseReleased(int n, bool rightButton)
 {
     minus = rightButton;
     if (rightButton)
-        CheckBox1Click(n);
+        boxClicked(n);
 }
 
-void NumberSelection::CheckBox1MouseMove(int n)
+void NumberSelection::mouseMoved(int n)
 {
     showWeight(n);
 }
@@ -81,7 +81,7 @@ void NumberSelection::showWeight(int n)
         "Die Zahl " + std::to_string(n) + " geht mit der Gewichtung " + m_boxes[n].weight + " in die Berechnung ein";
 }
 
-void NumberSelection::BitBtn4Click()
+void NumberSelection::startRandomDraw()
 {
     if (!timerOn) {
         timerOn = true;
@@ -99,7 +99,7 @@ void NumberSelection::BitBtn4Click()
     }
 }
 
-void NumberSelection::Timer1Timer(Random& random)
+void NumberSelection::randomDrawTick(Random& random)
 {
     bitBtn4Caption = std::to_string(losgeht) + " Stopp";
     clearNumbers();
@@ -120,7 +120,7 @@ void NumberSelection::Timer1Timer(Random& random)
     }
 }
 
-void NumberSelection::FormClose()
+void NumberSelection::closed()
 {
     timerOn = false;
     bitBtn4Caption = "Zufall";
@@ -167,13 +167,13 @@ void NumberSelection::loadList(const std::string& path)
     }
 }
 
-void NumberSelection::SpeedButton1Click(Dialogs& dialogs, int today)
+void NumberSelection::saveListAsking(Dialogs& dialogs, int today)
 {
     if (const auto path = dialogs.saveFileName(listFilter(today)))
         saveList(*path);
 }
 
-void NumberSelection::SpeedButton2Click(Dialogs& dialogs, int today)
+void NumberSelection::loadListAsking(Dialogs& dialogs, int today)
 {
     if (const auto path = dialogs.openFileName(listFilter(today)))
         loadList(*path);

@@ -10,7 +10,6 @@ namespace zf {
 class Random;
 
 enum class BoxColour { Face, Normal, Yellow }; // form face, tooltip background, yellow
-enum class ModalResult { Ok, Abort, Retry };
 
 // The number selection dialog without its window: 42 number boxes with
 // ticks, weights and colours, the random draw and the value lists.
@@ -36,26 +35,26 @@ public:
     void clearNumbers();
 
     // Click handling of a box whose tick the user has just toggled.
-    void CheckBox1Click(int n);
+    void boxClicked(int n);
     // The platform toggles the tick, then the click handling runs.
     void toggle(int n);
     // A left click: toggle, then the mouse-up.
     void leftClick(int n);
     // A mouse button released over box n.
-    void CheckBox17MouseDown(int n, bool rightButton);
-    void CheckBox1MouseMove(int n);
+    void mouseReleased(int n, bool rightButton);
+    void mouseMoved(int n);
 
     // The random draw: "Zufall" starts it, each "Stopp" fixes one more number.
-    void BitBtn4Click();
-    void Timer1Timer(Random& random);
-    void FormClose();
+    void startRandomDraw();
+    void randomDrawTick(Random& random);
+    void closed();
 
     // Value list files: one line per number 1..40, the weight or empty.
     static FileFilter listFilter(int today);
     void saveList(const std::string& path);
     void loadList(const std::string& path);
-    void SpeedButton1Click(Dialogs& dialogs, int today);
-    void SpeedButton2Click(Dialogs& dialogs, int today);
+    void saveListAsking(Dialogs& dialogs, int today);
+    void loadListAsking(Dialogs& dialogs, int today);
 
     std::string caption = "Welche Zahlen für die Berechnung";
     std::string statusText;
@@ -72,14 +71,6 @@ public:
 private:
     void showWeight(int n);
     std::array<Box, kBoxes + 1> m_boxes{};
-};
-
-// Shows the number selection dialog modally for a model; the window
-// implements it, tests fake it.
-class ZahlenwahlDialog {
-public:
-    virtual ~ZahlenwahlDialog() = default;
-    virtual ModalResult showModal(NumberSelection& form) = 0;
 };
 
 } // namespace zf

@@ -198,7 +198,16 @@ const std::unordered_map<std::string_view, int>& nameIndex()
 
 const std::vector<OptionDef>& Options::table()
 {
-    static const std::vector<OptionDef> t = buildTable();
+    static const std::vector<OptionDef> t = [] {
+        auto built = buildTable();
+        // the typed keys name the table's rows in order
+        for (size_t i = 0; i < std::size(kOptNames); ++i)
+            if (i >= built.size() || (built[i].control != kOptNames[i] && built[i].stored != kOptNames[i]))
+                throw std::logic_error("option key " + std::string(kOptNames[i]) + " does not match the table");
+        if (built.size() != std::size(kOptNames))
+            throw std::logic_error("option table and keys differ in length");
+        return built;
+    }();
     return t;
 }
 
@@ -207,14 +216,6 @@ int Options::find(std::string_view name)
     const auto& m = nameIndex();
     auto it = m.find(name);
     return it == m.end() ? -1 : it->second;
-}
-
-int Options::at(std::string_view name)
-{
-    const int i = find(name);
-    if (i < 0)
-        throw std::logic_error("unknown option " + std::string(name));
-    return i;
 }
 
 Options::Options()
@@ -233,13 +234,55 @@ void Options::resetToDefaults()
     }
 }
 
-void Options::setInt(int index, int value)
+namespace {
+
+// Options whose range depends on another: the even and odd minimums never ask
+// for more than six numbers together, the minimum overlap with other tips
+// stays at or below the maximum.
+struct Coupling {
+    Opt key;
+    Opt partner;
+    enum { SumAtMostSix, AtMost, AtLeast } rule;
+};
+
+constexpr Coupling kCouplings[] = {
+    {Opt::UpDown15, Opt::UpDown16, Coupling::SumAtMostSix},
+    {Opt::UpDown16, Opt::UpDown15, Coupling::SumAtMostSix},
+    {Opt::UpDown9, Opt::UpDown3, Coupling::AtMost},
+    {Opt::UpDown3, Opt::UpDown9, Coupling::AtLeast},
+};
+
+} // namespace
+
+int Options::coupled(int index, int value) const
+{
+    for (const Coupling& c : kCouplings) {
+        if (zf::index(c.key) != index)
+            continue;
+        const int p = integer(c.partner);
+        if (c.rule == Coupling::SumAtMostSix)
+            value = std::min(value, 6 - p);
+        else if (c.rule == Coupling::AtMost)
+            value = std::min(value, p);
+        else
+            value = std::max(value, p);
+    }
+    return value;
+}
+
+void Options::normalize()
+{
+    setInt(Opt::UpDown16, integer(Opt::UpDown16));
+    setInt(Opt::UpDown9, integer(Opt::UpDown9));
+}
+
+void Options::setInt(int index, int value, bool withCouplings)
 {
     const OptionDef& d = table()[index];
     if (d.kind == OptionKind::Flag)
         value = value != 0;
     else
-        value = std::clamp(value, d.min, d.max);
+        value = std::clamp(withCouplings ? coupled(index, value) : value, d.min, d.max);
     if (m_ints[index] == value)
         return;
     m_ints[index] = value;

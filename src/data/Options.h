@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/OptionKeys.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -48,33 +50,45 @@ public:
     Options();
 
     static const std::vector<OptionDef>& table();
-    // Index of a stored name or a control name; -1 when unknown.
+    static const OptionDef& def(Opt key) { return table()[index(key)]; }
+    // Index of a stored name or a control name, as settings files, the
+    // command line and the window's tables give them; -1 when unknown.
     static int find(std::string_view name);
-    // Like find, but an unknown name is a programming error.
-    static int at(std::string_view name);
 
     bool flag(int index) const { return m_ints[index] != 0; }
     int integer(int index) const { return m_ints[index]; }
     double date(int index) const { return m_ints[index]; }
     const std::string& text(int index) const { return m_texts[index]; }
 
-    bool flag(std::string_view name) const { return flag(at(name)); }
-    int integer(std::string_view name) const { return integer(at(name)); }
-    double date(std::string_view name) const { return date(at(name)); }
-    const std::string& text(std::string_view name) const { return text(at(name)); }
+    bool flag(Opt key) const { return flag(index(key)); }
+    int integer(Opt key) const { return integer(index(key)); }
+    double date(Opt key) const { return date(index(key)); }
+    const std::string& text(Opt key) const { return text(index(key)); }
 
     void setFlag(int index, bool value) { setInt(index, value ? 1 : 0); }
-    // Clamps to the option's range, as a spin control does.
-    void setInt(int index, int value);
+    // Clamps to the option's range, as a spin control does, and to the limit
+    // a coupled option sets (the even and odd minimums, the overlap limits).
+    // Loading sets values without the couplings and normalizes at the end, so
+    // the order of stored values does not matter.
+    void setInt(int index, int value, bool withCouplings = true);
+    // Brings every coupled pair back inside its limits.
+    void normalize();
     void setDate(int index, double value) { setInt(index, static_cast<int>(value)); }
     void setText(int index, const std::string& value);
 
-    void setFlag(std::string_view name, bool value) { setFlag(at(name), value); }
-    void setInt(std::string_view name, int value) { setInt(at(name), value); }
-    void setDate(std::string_view name, double value) { setDate(at(name), value); }
-    void setText(std::string_view name, const std::string& value) { setText(at(name), value); }
+    void setFlag(Opt key, bool value) { setFlag(index(key), value); }
+    void setInt(Opt key, int value) { setInt(index(key), value); }
+    void setDate(Opt key, double value) { setDate(index(key), value); }
+    void setText(Opt key, const std::string& value) { setText(index(key), value); }
 
     void resetToDefaults();
+    // The values alone, for work on another thread: no listener comes along.
+    Options snapshot() const
+    {
+        Options copy = *this;
+        copy.m_listeners.clear();
+        return copy;
+    }
 
     // Called with the index of every value that actually changed.
     using Listener = std::function<void(int index)>;
@@ -82,6 +96,7 @@ public:
 
 private:
     void changed(int index);
+    int coupled(int index, int value) const;
 
     std::vector<int> m_ints;
     std::vector<std::string> m_texts;

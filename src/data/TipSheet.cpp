@@ -62,6 +62,40 @@ std::string TipSheet::validatedCell(const std::string& text)
     return std::to_string(*v);
 }
 
+std::optional<Tip> TipSheet::tip(int row) const
+{
+    Tip t;
+    for (int c = 0; c < kCols; ++c) {
+        const auto v = tryToInt(m_cells[row][c]);
+        if (!v)
+            return std::nullopt;
+        t.numbers[c] = *v;
+    }
+    t.dream = tryToInt(m_dream[row]);
+    return t;
+}
+
+void TipSheet::assignRows(const TipSheet& other)
+{
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kCols; ++c) {
+            setCell(r, c, other.m_cells[r][c]);
+            setColour(r, c, other.m_colour[r][c]);
+        }
+        setDream(r, other.m_dream[r]);
+        setMatch(r, other.m_match[r], other.m_matchRed[r]);
+        setSum(r, other.m_sum[r]);
+    }
+}
+
+bool TipSheet::emptyRow(int row) const
+{
+    for (const auto& cell : m_cells[row])
+        if (!cell.empty())
+            return false;
+    return true;
+}
+
 void TipSheet::setCell(int row, int col, const std::string& text)
 {
     const std::string valid = validatedCell(text);

@@ -10,6 +10,12 @@ namespace zf {
 
 enum class CellColour { Window, Lime, Yellow };
 
+// A tip as the sheet holds it: six numbers and the dream number, if any.
+struct Tip {
+    std::array<int, 6> numbers{};
+    std::optional<int> dream; // none while the box shows "-" or no integer
+};
+
 // The fourteen tips as the window shows them: cell texts, dream-number box
 // texts, lock states, cell colours and the match and cross-sum labels.
 // Rows and columns are 0-based here; the window names them by control.
@@ -31,6 +37,10 @@ public:
     void setCell(int row, int col, const std::string& text);
     static std::string validatedCell(const std::string& text);
 
+    // The row's tip when all six cells hold numbers.
+    std::optional<Tip> tip(int row) const;
+    bool emptyRow(int row) const;
+
     const std::string& dream(int row) const { return m_dream[row]; }
     void setDream(int row, const std::string& text);
 
@@ -50,6 +60,15 @@ public:
     // col is -1 for the parts of a whole row
     using Listener = std::function<void(Part part, int row, int col)>;
     void setListener(Listener listener) { m_listener = std::move(listener); }
+    // The rows alone, for work on another thread: the listener stays behind.
+    TipSheet snapshot() const
+    {
+        TipSheet copy = *this;
+        copy.m_listener = nullptr;
+        return copy;
+    }
+    // Takes over the other sheet's rows, telling the listener of every change.
+    void assignRows(const TipSheet& other);
 
 private:
     void notify(Part part, int row, int col)

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 // The core reaches the outside world only through these interfaces. The
 // desktop program implements them with Qt (src/platform, src/gui), the
-// command-line tool with plain console versions, the tests with fakes.
+// command-line tool with plain console versions, the tests with fakes. Every
+// port does nothing by default, so no caller checks for a missing one.
 namespace zf {
+
+class NumberSelection;
 
 enum class ReadStatus { Ok, Missing, WrongKind };
 
@@ -15,15 +19,16 @@ enum class ReadStatus { Ok, Missing, WrongKind };
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    virtual ReadStatus readFlag(const std::string& name, bool& out) = 0;
-    virtual ReadStatus readInt(const std::string& name, int& out) = 0;
-    virtual ReadStatus readText(const std::string& name, std::string& out) = 0;
-    virtual ReadStatus readDate(const std::string& name, double& out) = 0;
+    // By default nothing is stored and writing succeeds.
+    virtual ReadStatus readFlag(const std::string&, bool&) { return ReadStatus::Missing; }
+    virtual ReadStatus readInt(const std::string&, int&) { return ReadStatus::Missing; }
+    virtual ReadStatus readText(const std::string&, std::string&) { return ReadStatus::Missing; }
+    virtual ReadStatus readDate(const std::string&, double&) { return ReadStatus::Missing; }
     // Writers return false when the value could not be written.
-    virtual bool writeFlag(const std::string& name, bool value) = 0;
-    virtual bool writeInt(const std::string& name, int value) = 0;
-    virtual bool writeText(const std::string& name, const std::string& value) = 0;
-    virtual bool writeDate(const std::string& name, double value) = 0;
+    virtual bool writeFlag(const std::string&, bool) { return true; }
+    virtual bool writeInt(const std::string&, int) { return true; }
+    virtual bool writeText(const std::string&, const std::string&) { return true; }
+    virtual bool writeDate(const std::string&, double) { return true; }
     virtual void flush() {}
 };
 
@@ -31,9 +36,9 @@ class Clock {
 public:
     virtual ~Clock() = default;
     // Today as a whole day count since 30.12.1899.
-    virtual int today() = 0;
+    virtual int today() { return 0; }
     // A seed taken from the current time.
-    virtual uint64_t clockSeed() = 0;
+    virtual uint64_t clockSeed() { return 0; }
 };
 
 struct FileFilter {
@@ -46,15 +51,17 @@ struct FileFilter {
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    virtual void information(const std::string& text) = 0;
+    virtual void information(const std::string&) {}
     // The general error display: an error that ended a command.
-    virtual void error(const std::string& text) = 0;
-    virtual bool askYesNo(const std::string& text, const std::string& caption) = 0;
+    virtual void error(const std::string&) {}
+    virtual bool askYesNo(const std::string&, const std::string&) { return true; }
     // Cancelling returns the default text.
-    virtual std::string inputBox(const std::string& caption, const std::string& prompt,
-                                 const std::string& defaultText) = 0;
-    virtual std::optional<std::string> openFileName(const FileFilter& filter) = 0;
-    virtual std::optional<std::string> saveFileName(const FileFilter& filter) = 0;
+    virtual std::string inputBox(const std::string&, const std::string&, const std::string& defaultText)
+    {
+        return defaultText;
+    }
+    virtual std::optional<std::string> openFileName(const FileFilter&) { return std::nullopt; }
+    virtual std::optional<std::string> saveFileName(const FileFilter&) { return std::nullopt; }
 };
 
 enum class Page { Lottotipp, Berechnung, Diagramm, Datenbank, InternetOptionen };
@@ -63,25 +70,34 @@ class Feedback {
 public:
     virtual ~Feedback() = default;
     // panel 0 or 1 of the main window's status bar
-    virtual void setStatus(int panel, const std::string& text) = 0;
-    virtual void setBusy(bool busy) = 0;
-    virtual void showPage(Page page) = 0;
-    // Lets the window handle pending input during long loops.
-    virtual void processEvents() = 0;
+    virtual void setStatus(int /*panel*/, const std::string&) {}
+    virtual void setBusy(bool) {}
+    virtual void showPage(Page) {}
 };
+
+// What a long job reports while it runs on its own thread: step k of n (n is
+// 0 when the count is unknown) and a line for the status bar.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    virtual void report(int /*k*/, int /*n*/, const std::string& /*text*/) {}
+};
+
+// Set by the user's stop press; a job checks it between its steps.
+using CancelFlag = std::atomic<bool>;
 
 class Sound {
 public:
     virtual ~Sound() = default;
     // Starts playing and returns at once; replaces a sound still playing.
-    virtual void playAsync(const std::string& wavPath) = 0;
+    virtual void playAsync(const std::string&) {}
 };
 
 class Shell {
 public:
     virtual ~Shell() = default;
     // Hands a document, web address or program to the desktop's default handler.
-    virtual bool open(const std::string& target) = 0;
+    virtual bool open(const std::string&) { return false; }
 };
 
 struct HttpResponse {
@@ -94,9 +110,34 @@ struct HttpResponse {
 class Http {
 public:
     virtual ~Http() = default;
-    // Throws zf::Error when no connection can be made.
+    // Throws zf::Error when no connection can be made; by default there is none.
     virtual HttpResponse get(const std::string& host, int port, const std::string& path, const std::string& proxyHost,
-                             int proxyPort) = 0;
+                             int proxyPort);
+};
+
+enum class ModalResult { Ok, Abort, Retry };
+
+// Shows the number selection dialog modally for a model; the window
+// implements it, tests fake it. Without a window the model stays as it is.
+class ZahlenwahlDialog {
+public:
+    virtual ~ZahlenwahlDialog() = default;
+    virtual ModalResult showModal(NumberSelection&) { return ModalResult::Ok; }
+};
+
+// The ports a session works with; a null entry stands for the do-nothing port.
+struct Ports {
+    SettingsStore* settings = nullptr;
+    Clock* clock = nullptr;
+    Dialogs* dialogs = nullptr;
+    Feedback* feedback = nullptr;
+    Sound* sound = nullptr;
+    Shell* shell = nullptr;
+    Http* http = nullptr;
+    ZahlenwahlDialog* zahlenwahl = nullptr;
+
+    // The same ports with every null entry replaced by the do-nothing port.
+    Ports withDefaults() const;
 };
 
 } // namespace zf

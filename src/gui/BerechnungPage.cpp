@@ -20,8 +20,7 @@ bool comparesTips(const OptionDef& d)
 
 } // namespace
 
-BerechnungPage::BerechnungPage(LottoZahlen& app, OptionBinder& options, QWidget* parent)
-    : PageBase(app, options, parent)
+BerechnungPage::BerechnungPage(Session& app, OptionBinder& options, QWidget* parent) : PageBase(app, options, parent)
 {
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);

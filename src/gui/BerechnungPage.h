@@ -14,7 +14,7 @@ namespace zf {
 class BerechnungPage : public PageBase {
     Q_OBJECT
 public:
-    BerechnungPage(LottoZahlen& app, OptionBinder& options, QWidget* parent = nullptr);
+    BerechnungPage(Session& app, OptionBinder& options, QWidget* parent = nullptr);
 
     // Statistisch, ScheinOptimierung, Mathematisch, Traumzahl or Allgemein.
     QWidget* subPage(OptionPage page) const { return m_subPages.at(page); }

@@ -1,63 +1,68 @@
 #include "gui/CalcBinding.h"
 
 #include "gui/GuiUtil.h"
+#include "gui/JobRunner.h"
 #include "gui/LottotippPage.h"
 #include "gui/MainWindow.h"
-#include "rules/TipSearch.h"
-#include "session/LottoZahlen.h"
+#include "session/Calculation.h"
+#include "session/Session.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QSpinBox>
-#include <QTimer>
 #include <QToolButton>
+
+#include <memory>
 
 namespace zf {
 
 CalcBinding::CalcBinding(TForm1& window) : QObject(&window), m_window(window), m_app(window.app())
 {
-    LottoZahlen& app = m_app;
     m_button = window.lottotipp()->findChild<QPushButton*>("BitBtn4");
-    if (m_button) {
+    if (m_button)
         connect(m_button, &QPushButton::clicked, this, &CalcBinding::Label28Click);
-        app.calc.bitBtn4.changed = [this, &app] { m_button->setText(qs(app.calc.bitBtn4.caption)); };
-    }
     if (QAction* menu = window.berechnenAction())
         connect(menu, &QAction::triggered, this, &CalcBinding::Label28Click);
-    window.installEventFilter(this);
-    for (const char* name : {"UpDown15", "UpDown16", "UpDown3", "UpDown9"})
-        if (QSpinBox* s = spin(name))
-            s->installEventFilter(this);
-}
-
-CalcBinding::~CalcBinding()
-{
-    m_app.calc.bitBtn4.changed = nullptr;
-}
-
-QSpinBox* CalcBinding::spin(const char* name) const
-{
-    return m_window.findChild<QSpinBox*>(name);
 }
 
 void CalcBinding::Label28Click()
 {
-    LottoZahlen& app = m_app;
-    const bool starts = !app.calc.active;
-    if (starts) {
-        if (m_button) // the caption the language gave it comes back at the end
-            app.calc.bitBtn4.caption = m_button->text().toStdString();
-        holdCommands(true);
-    }
-    runGuarded(app, [&] { zf::Label28Click(app); });
-    if (!starts)
+    JobRunner& jobs = *m_window.jobs();
+    if (m_app.calc.active) {
+        jobs.cancel();
         return;
-    holdCommands(false);
-    if (m_closeAfter)
-        QTimer::singleShot(0, &m_window, &QWidget::close);
+    }
+    if (jobs.running())
+        return;
+    std::optional<CalcInput> input;
+    runGuarded(m_app, [&] { input = prepareCalculation(m_app); });
+    if (!input)
+        return;
+    // the list mode's dialog is shown by the window while the job waits
+    input->editList = [&jobs, dialog = m_app.ports().zahlenwahl](NumberSelection& form) {
+        return jobs.onWindowThread([&] { return dialog->showModal(form); });
+    };
+    m_app.ports().feedback->showPage(Page::Lottotipp);
+    if (m_button) {
+        m_caption = m_button->text();
+        m_button->setText(qs(m_app.msg(Msg::StopCalculation)));
+    }
+    holdCommands(true);
+    auto result = std::make_shared<CalcResult>();
+    auto work = [in = std::move(*input), result](Progress& progress, const CancelFlag& cancel) mutable {
+        *result = calculateTips(std::move(in), progress, cancel);
+    };
+    auto apply = [this, result] {
+        holdCommands(false);
+        if (m_button)
+            m_button->setText(m_caption);
+        runGuarded(m_app, [&] { finishCalculation(m_app, std::move(*result)); });
+    };
+    if (!jobs.start(std::move(work), apply, [this, apply](const std::string& error) {
+            apply();
+            m_app.ports().dialogs->error(error);
+        }))
+        apply();
 }
 
 void CalcBinding::holdCommands(bool hold)
@@ -93,41 +98,6 @@ void CalcBinding::holdCommands(bool hold)
         a->setEnabled(false);
         m_heldActions.append(a);
     }
-}
-
-bool CalcBinding::eventFilter(QObject* watched, QEvent* event)
-{
-    LottoZahlen& app = m_app;
-    if (watched == &m_window) {
-        if (event->type() == QEvent::Close && app.calc.active) {
-            // stop first; the window closes when the calculation has ended
-            m_closeAfter = true;
-            zf::Label28Click(app);
-            event->ignore();
-            return true;
-        }
-        return false;
-    }
-    const bool press = event->type() == QEvent::MouseButtonPress;
-    if (!press && event->type() != QEvent::MouseButtonRelease)
-        return false;
-    const QString name = watched->objectName();
-    QSpinBox* up15 = spin("UpDown15");
-    QSpinBox* up16 = spin("UpDown16");
-    QSpinBox* up3 = spin("UpDown3");
-    QSpinBox* up9 = spin("UpDown9");
-    // the two minimums never ask for more than six numbers together
-    if (name == "UpDown15" && up15 && up16)
-        up15->setMaximum(6 - up16->value());
-    else if (name == "UpDown16" && up15 && up16)
-        up16->setMaximum(6 - up15->value());
-    // the minimum overlap stays at or below the maximum
-    else if (name == "UpDown3" && press && up3 && up9) {
-        up9->setMaximum(up3->value());
-        up3->setMinimum(up9->value());
-    } else if (name == "UpDown9" && !press && up3 && up9)
-        up3->setMinimum(up9->value());
-    return false;
 }
 
 } // namespace zf

@@ -8,7 +8,8 @@
 #include "gui/LottotippPage.h"
 #include "gui/MainWindow.h"
 #include "rules/Charts.h"
-#include "session/LottoZahlen.h"
+#include "session/DrawCommands.h"
+#include "session/Session.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -105,12 +106,12 @@ QIcon chartIcon()
 
 QWidget* makeControl(const Control& c, ChartCommands* commands, QWidget* parent)
 {
-    const Slot slot = c.slot;
+    auto run = [commands, slot = c.slot] { (commands->*slot)(); };
     QWidget* w = nullptr;
     if (c.kind == Kind::Note || c.kind == Kind::Line) {
         auto* label =
             new QLabel(QString("<a href=\"#\">%1</a>").arg(QString::fromUtf8(c.text).toHtmlEscaped()), parent);
-        QObject::connect(label, &QLabel::linkActivated, commands, [commands, slot] { (commands->*slot)(); });
+        QObject::connect(label, &QLabel::linkActivated, commands, run);
         w = label;
     } else {
         QAbstractButton* b = nullptr;
@@ -123,7 +124,7 @@ QWidget* makeControl(const Control& c, ChartCommands* commands, QWidget* parent)
             push->setFlat(c.where != Where::Datenbank);
             b = push;
         }
-        QObject::connect(b, &QAbstractButton::clicked, commands, [commands, slot] { (commands->*slot)(); });
+        QObject::connect(b, &QAbstractButton::clicked, commands, run);
         w = b;
     }
     w->setObjectName(c.objectName);
@@ -174,111 +175,110 @@ ChartCommands::ChartCommands(TForm1& window) : QObject(&window), m_app(window.ap
     diagramm->chartButtonsLayout()->addStretch(1);
 }
 
-void ChartCommands::run(void (*operation)(LottoZahlen&), bool toFront)
+void ChartCommands::run(ChartKind kind, bool toFront)
 {
     runGuarded(m_app, [&] {
-        if (toFront && m_app.ports().feedback)
+        if (toFront)
             m_app.ports().feedback->showPage(Page::Diagramm);
-        operation(m_app);
+        showChart(m_app, kind);
     });
 }
 
 void ChartCommands::SpeedButton2Click()
 {
-    run(zf::SpeedButton2Click);
+    run(ChartKind::Numbers);
 }
 void ChartCommands::SpeedButton9Click()
 {
-    run(zf::SpeedButton9Click);
+    run(ChartKind::CrossSums);
 }
 void ChartCommands::Button2Click()
 {
-    run(zf::Button2Click);
+    run(ChartKind::Pairs);
 }
 void ChartCommands::Button3Click()
 {
-    run(zf::Button3Click);
+    run(ChartKind::Triples);
 }
 void ChartCommands::Button4Click()
 {
-    run(zf::Button4Click);
+    run(ChartKind::Quads);
 }
 void ChartCommands::Button5Click()
 {
-    run(zf::Button5Click);
+    run(ChartKind::Overdue);
 }
 void ChartCommands::SpeedButton3Click()
 {
-    run(zf::SpeedButton3Click);
+    run(ChartKind::Dream);
 }
 void ChartCommands::Button8Click()
 {
-    run(zf::Button8Click);
+    run(ChartKind::DreamOverdue);
 }
 void ChartCommands::Button9Click()
 {
-    run(zf::Button9Click);
+    run(ChartKind::Primes);
 }
 void ChartCommands::Button10Click()
 {
-    run(zf::Button10Click);
+    run(ChartKind::Odd);
 }
 void ChartCommands::Button11Click()
 {
-    run(zf::Button11Click);
+    run(ChartKind::Even);
 }
 void ChartCommands::Button6Click()
 {
-    run(zf::Button6Click);
+    run(ChartKind::TipDistribution);
 }
-
 void ChartCommands::SpeedButton26Click()
 {
-    run(zf::SpeedButton2Click, true);
+    run(ChartKind::Numbers, true);
 }
 void ChartCommands::DiagrammQuersummen()
 {
-    run(zf::SpeedButton9Click, true);
+    run(ChartKind::CrossSums, true);
 }
 void ChartCommands::Label88Click()
 {
-    run(zf::SpeedButton9Click, true);
+    run(ChartKind::CrossSums, true);
 }
 void ChartCommands::Label89Click()
 {
-    run(zf::Button2Click, true);
+    run(ChartKind::Pairs, true);
 }
 void ChartCommands::Label90Click()
 {
-    run(zf::Button4Click, true);
+    run(ChartKind::Quads, true);
 }
 void ChartCommands::Label91Click()
 {
-    run(zf::Button3Click, true);
+    run(ChartKind::Triples, true);
 }
 void ChartCommands::SuperseltenClick()
 {
-    run(zf::SpeedButton3Click, true);
+    run(ChartKind::Dream, true);
 }
 void ChartCommands::SpeedButton34Click()
 {
-    run(zf::Button8Click, true);
+    run(ChartKind::DreamOverdue, true);
 }
 void ChartCommands::SpeedButton21Click()
 {
-    run(zf::Button2Click);
+    run(ChartKind::Pairs);
 }
 void ChartCommands::SpeedButton27Click()
 {
-    run(zf::Button3Click);
+    run(ChartKind::Triples);
 }
 void ChartCommands::SpeedButton28Click()
 {
-    run(zf::Button4Click);
+    run(ChartKind::Quads);
 }
 void ChartCommands::SuperAusClick()
 {
-    SpeedButton34Click();
+    run(ChartKind::DreamOverdue, true);
 }
 
 } // namespace zf

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "rules/Charts.h"
+
 #include <QObject>
 
 namespace zf {
 
 class ChartView;
-class LottoZahlen;
+class Session;
 class TForm1;
 
 // The chart commands of the main window: puts Chart1 on the "Diagramm" page
@@ -31,8 +33,6 @@ public slots:
     void Button10Click();
     void Button11Click();
     void Button6Click();
-
-    // Forwarders: chart page to the front, then the chart.
     void SpeedButton26Click();
     void DiagrammQuersummen();
     void Label88Click();
@@ -41,16 +41,16 @@ public slots:
     void Label91Click();
     void SuperseltenClick();
     void SpeedButton34Click();
-    // Forwarders that only call the chart.
     void SpeedButton21Click();
     void SpeedButton27Click();
     void SpeedButton28Click();
     void SuperAusClick();
 
 private:
-    void run(void (*operation)(LottoZahlen&), bool toFront = false);
+    // Runs a chart; toFront brings the chart page up first.
+    void run(ChartKind kind, bool toFront = false);
 
-    LottoZahlen& m_app;
+    Session& m_app;
     ChartView* m_view;
 };
 

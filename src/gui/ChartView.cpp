@@ -1,7 +1,7 @@
 #include "gui/ChartView.h"
 
 #include "rules/Charts.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 #include <QPointer>
 #include <QtCharts/QBarSeries>
@@ -38,7 +38,7 @@ QString titleHtml(const std::string& title)
 
 } // namespace
 
-ChartView::ChartView(LottoZahlen& app, QWidget* parent)
+ChartView::ChartView(Session& app, QWidget* parent)
     : QChartView(parent), m_app(app), m_series1(new QBarSeries), m_series2(new QBarSeries),
       m_bars(new QBarSet(QString())), m_left(new QValueAxis), m_bottom(new QValueAxis), m_barAxis(new QValueAxis)
 {

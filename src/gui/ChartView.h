@@ -8,7 +8,7 @@ class QValueAxis;
 
 namespace zf {
 
-class LottoZahlen;
+class Session;
 
 // Chart1 on the "Diagramm" page: draws the core's chart data with one bar
 // series (Series2) whose bars carry their own colours and value marks, and a
@@ -16,7 +16,7 @@ class LottoZahlen;
 class ChartView : public QChartView {
     Q_OBJECT
 public:
-    explicit ChartView(LottoZahlen& app, QWidget* parent = nullptr);
+    explicit ChartView(Session& app, QWidget* parent = nullptr);
 
     QBarSeries* series1() const { return m_series1; }
     QBarSeries* series2() const { return m_series2; }
@@ -31,7 +31,7 @@ private:
     // Value marks and x labels as far as the bar width allows.
     void updateLayout();
 
-    LottoZahlen& m_app;
+    Session& m_app;
     QBarSeries* m_series1;
     QBarSeries* m_series2;
     QBarSet* m_bars;

@@ -3,7 +3,7 @@
 #include "ground/Formats.h"
 #include "gui/GuiUtil.h"
 #include "gui/OptionBinder.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 #include <QBoxLayout>
 #include <QDateEdit>
@@ -13,7 +13,7 @@
 
 namespace zf {
 
-DatenbankPage::DatenbankPage(LottoZahlen& app, OptionBinder& options, QWidget* parent) : PageBase(app, options, parent)
+DatenbankPage::DatenbankPage(Session& app, OptionBinder& options, QWidget* parent) : PageBase(app, options, parent)
 {
     auto* page = new QVBoxLayout(this);
     m_label29 = makeLabel("Label29", "", this);

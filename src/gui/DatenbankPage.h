@@ -13,7 +13,7 @@ namespace zf {
 class DatenbankPage : public PageBase {
     Q_OBJECT
 public:
-    DatenbankPage(LottoZahlen& app, OptionBinder& options, QWidget* parent = nullptr);
+    DatenbankPage(Session& app, OptionBinder& options, QWidget* parent = nullptr);
 
     QLabel* drawLabel() const { return m_label29; }
     QDateEdit* dateTimePicker1() const { return m_picker1; }

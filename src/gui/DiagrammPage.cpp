@@ -8,7 +8,7 @@
 
 namespace zf {
 
-DiagrammPage::DiagrammPage(LottoZahlen& app, OptionBinder& options, QWidget* parent) : PageBase(app, options, parent)
+DiagrammPage::DiagrammPage(Session& app, OptionBinder& options, QWidget* parent) : PageBase(app, options, parent)
 {
     auto* page = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
@@ -18,7 +18,7 @@ DiagrammPage::DiagrammPage(LottoZahlen& app, OptionBinder& options, QWidget* par
     buttons->setContentsMargins(0, 0, 0, 0);
     top->addWidget(m_chartButtons, 1);
     top->addWidget(makeLabel("LabelStartDatum", "Ziehungen ab:", this));
-    top->addWidget(options.create("DateTimePicker2", this));
+    top->addWidget(options.create(Opt::DateTimePicker2, this));
     page->addLayout(top);
 
     m_chartArea = new QWidget(this);

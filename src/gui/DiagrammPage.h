@@ -11,7 +11,7 @@ namespace zf {
 class DiagrammPage : public PageBase {
     Q_OBJECT
 public:
-    DiagrammPage(LottoZahlen& app, OptionBinder& options, QWidget* parent = nullptr);
+    DiagrammPage(Session& app, OptionBinder& options, QWidget* parent = nullptr);
 
     // "ChartArea": holds the chart and fills the page.
     QWidget* chartArea() const { return m_chartArea; }

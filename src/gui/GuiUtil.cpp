@@ -2,7 +2,7 @@
 
 #include "ground/Error.h"
 #include "ground/Formats.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -33,7 +33,7 @@ private:
 
 } // namespace
 
-bool runGuarded(LottoZahlen& app, const std::function<void()>& command)
+bool runGuarded(Session& app, const std::function<void()>& command)
 {
     std::string message;
     try {
@@ -65,8 +65,7 @@ QLabel* makeLabel(const QString& objectName, const QString& text, QWidget* paren
     return l;
 }
 
-QLabel* linkLabel(LottoZahlen& app, const QString& objectName, const QString& text, const QString& target,
-                  QWidget* parent)
+QLabel* linkLabel(Session& app, const QString& objectName, const QString& text, const QString& target, QWidget* parent)
 {
     QLabel* l = makeLabel(objectName, text, parent);
     l->setCursor(Qt::PointingHandCursor);

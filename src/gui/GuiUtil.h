@@ -11,11 +11,11 @@ class QWidget;
 
 namespace zf {
 
-class LottoZahlen;
+class Session;
 
 // Runs a command of the core; an error that ends it goes to the general error
 // display. Returns false when the command failed.
-bool runGuarded(LottoZahlen& app, const std::function<void()>& command);
+bool runGuarded(Session& app, const std::function<void()>& command);
 
 inline QString qs(const std::string& utf8)
 {
@@ -27,8 +27,7 @@ QDate dateOfDay(double day);
 int dayOfDate(const QDate& date);
 
 // A label that opens `target` through the Shell port when clicked.
-QLabel* linkLabel(LottoZahlen& app, const QString& objectName, const QString& text, const QString& target,
-                  QWidget* parent);
+QLabel* linkLabel(Session& app, const QString& objectName, const QString& text, const QString& target, QWidget* parent);
 
 // A plain label with an object name, so language files can find it.
 QLabel* makeLabel(const QString& objectName, const QString& text, QWidget* parent);

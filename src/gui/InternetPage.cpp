@@ -10,7 +10,7 @@
 
 namespace zf {
 
-InternetPage::InternetPage(LottoZahlen& app, OptionBinder& options, QWidget* parent) : PageBase(app, options, parent)
+InternetPage::InternetPage(Session& app, OptionBinder& options, QWidget* parent) : PageBase(app, options, parent)
 {
     auto* page = new QVBoxLayout(this);
 

@@ -8,7 +8,7 @@ namespace zf {
 class InternetPage : public PageBase {
     Q_OBJECT
 public:
-    InternetPage(LottoZahlen& app, OptionBinder& options, QWidget* parent = nullptr);
+    InternetPage(Session& app, OptionBinder& options, QWidget* parent = nullptr);
 };
 
 } // namespace zf

@@ -13,7 +13,7 @@
 
 namespace zf {
 
-LottotippPage::LottotippPage(LottoZahlen& app, OptionBinder& options, QWidget* parent) : PageBase(app, options, parent)
+LottotippPage::LottotippPage(Session& app, OptionBinder& options, QWidget* parent) : PageBase(app, options, parent)
 {
     auto* page = new QVBoxLayout(this);
 
@@ -50,7 +50,7 @@ LottotippPage::LottotippPage(LottoZahlen& app, OptionBinder& options, QWidget* p
     m_calculate->setObjectName("BitBtn4");
     m_calculate->setToolTip("Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet");
     calcRow->addWidget(m_calculate);
-    auto* count = static_cast<QSpinBox*>(options.create("UpDown8", this));
+    auto* count = static_cast<QSpinBox*>(options.create(Opt::UpDown8, this));
     count->setSingleStep(2);
     calcRow->addWidget(count);
     // the weekday flags are kept but not shown

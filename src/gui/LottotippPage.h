@@ -14,7 +14,7 @@ namespace zf {
 class LottotippPage : public PageBase {
     Q_OBJECT
 public:
-    LottotippPage(LottoZahlen& app, OptionBinder& options, QWidget* parent = nullptr);
+    LottotippPage(Session& app, OptionBinder& options, QWidget* parent = nullptr);
 
     // "TipGrid": holds the fourteen tip rows.
     QWidget* tipGrid() const { return m_tipGrid; }

@@ -7,10 +7,11 @@
 #include "gui/DiagrammPage.h"
 #include "gui/GuiUtil.h"
 #include "gui/InternetPage.h"
+#include "gui/JobRunner.h"
 #include "gui/LottotippPage.h"
 #include "gui/OptionBinder.h"
 #include "gui/TipSheetView.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -54,7 +55,7 @@ QAction* addNamedAction(QMenu* menu, const QString& objectName, const QString& t
 
 } // namespace
 
-TForm1::TForm1(LottoZahlen& app, QString home, QStringList args, QWidget* parent)
+TForm1::TForm1(Session& app, QString home, QStringList args, QWidget* parent)
     : QMainWindow(parent), m_app(app), m_home(std::move(home)), m_args(std::move(args)),
       m_options(new OptionBinder(app, this))
 {
@@ -88,18 +89,27 @@ TForm1::TForm1(LottoZahlen& app, QString home, QStringList args, QWidget* parent
         m_panels[static_cast<size_t>(i)] = makeLabel(QString("StatusPanel%1").arg(i), "", this);
         statusBar()->addWidget(m_panels[static_cast<size_t>(i)], i == 0 ? 1 : 2);
     }
+    m_jobs = new JobRunner(*this);
+    connect(m_jobs, &JobRunner::finished, this, [this] {
+        if (std::exchange(m_closeAfterJob, false))
+            close();
+    });
 
     buildMenu();
     new CalcBinding(*this);
     const Options& o = app.options();
-    resize(o.integer("width"), o.integer("height"));
+    resize(o.integer(Opt::width), o.integer(Opt::height));
     app.options().addListener([self = QPointer<TForm1>(this)](int index) {
-        if (self && Options::table()[static_cast<size_t>(index)].stored == "Sprache")
+        if (self && index == zf::index(Opt::Sprache))
             self->markLanguage();
     });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // the job stops before any page it might still read goes
+    delete m_jobs;
+}
 
 void TForm1::buildMenu()
 {
@@ -138,7 +148,7 @@ void TForm1::buildMenu()
 
 void TForm1::markLanguage()
 {
-    const int sprache = m_app.options().integer("Sprache");
+    const int sprache = m_app.options().integer(Opt::Sprache);
     for (QAction* a : m_languages->actions())
         a->setChecked(a->data().toInt() == sprache);
 }
@@ -160,7 +170,7 @@ void TForm1::formShow()
     markLanguage();
     // the stored size was loaded before any later start-up step could fail
     const Options& o = m_app.options();
-    resize(o.integer("width"), o.integer("height"));
+    resize(o.integer(Opt::width), o.integer(Opt::height));
     const bool analysed = prepared && runGuarded(m_app, [&] { m_app.runStartAnalyses(); });
     m_started = true;
     // Print mode: any first argument but "D". Loading and printing the tip
@@ -176,6 +186,12 @@ bool TForm1::normalState() const
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    if (!m_jobs->cancelAndWait()) {
+        // asked from inside the job's own call to the window: close once it has ended
+        m_closeAfterJob = true;
+        event->ignore();
+        return;
+    }
     if (!m_closed) {
         m_closed = true;
         m_app.saveSettings(normalState());
@@ -187,8 +203,8 @@ void TForm1::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     if (normalState() && isVisible()) {
-        m_app.options().setInt("height", height());
-        m_app.options().setInt("width", width());
+        m_app.options().setInt(Opt::height, height());
+        m_app.options().setInt(Opt::width, width());
     }
     if (groesse > 0 && height() != groesse) {
         rescale(static_cast<double>(height()) / groesse);

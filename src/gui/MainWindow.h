@@ -16,8 +16,9 @@ class BerechnungPage;
 class DatenbankPage;
 class DiagrammPage;
 class InternetPage;
+class JobRunner;
 class LottotippPage;
-class LottoZahlen;
+class Session;
 class OptionBinder;
 
 // The main window: five tab pages, the main menu and a two-panel status bar.
@@ -26,10 +27,10 @@ class TForm1 : public QMainWindow {
 public:
     // home: the program directory; args: the command-line arguments after
     // the program name.
-    TForm1(LottoZahlen& app, QString home, QStringList args = {}, QWidget* parent = nullptr);
+    TForm1(Session& app, QString home, QStringList args = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    LottoZahlen& app() const { return m_app; }
+    Session& app() const { return m_app; }
     OptionBinder& options() const { return *m_options; }
     QTabWidget* pages() const { return m_pages; }
     LottotippPage* lottotipp() const { return m_lottotipp; }
@@ -41,6 +42,7 @@ public:
     QAction* aktualisierenAction() const { return m_aktualisieren; }
     QAction* berechnenAction() const { return m_berechnen; }
     QAction* exportAction() const { return m_export; }
+    JobRunner* jobs() const { return m_jobs; }
 
     // True once the start-up sequence has run (successfully or not).
     bool started() const { return m_started; }
@@ -59,7 +61,7 @@ private:
     void rescale(double factor);
     bool normalState() const;
 
-    LottoZahlen& m_app;
+    Session& m_app;
     QString m_home;
     QStringList m_args;
     OptionBinder* m_options;
@@ -70,6 +72,7 @@ private:
     DatenbankPage* m_datenbank;
     InternetPage* m_internet;
     std::array<QLabel*, 2> m_panels{};
+    JobRunner* m_jobs = nullptr;
     QAction* m_aktualisieren = nullptr;
     QAction* m_berechnen = nullptr;
     QAction* m_export = nullptr;
@@ -79,6 +82,7 @@ private:
     bool m_shown = false;
     bool m_started = false;
     bool m_closed = false;
+    bool m_closeAfterJob = false;
 };
 
 } // namespace zf

@@ -1,7 +1,7 @@
 #include "gui/OptionBinder.h"
 
 #include "gui/GuiUtil.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -83,7 +83,7 @@ private:
 
 } // namespace
 
-OptionBinder::OptionBinder(LottoZahlen& app, QObject* parent)
+OptionBinder::OptionBinder(Session& app, QObject* parent)
     : QObject(parent), m_app(app), m_controls(Options::table().size()), m_placed(Options::table().size())
 {
     app.options().addListener([self = QPointer<OptionBinder>(this)](int index) {
@@ -106,7 +106,12 @@ QWidget* OptionBinder::create(int index, QWidget* parent)
         s->setRange(d.min, d.max);
         // the edit field inside the spin control carries the field's name
         s->findChild<QLineEdit*>()->setObjectName(qs(d.field));
-        connect(s, &QSpinBox::valueChanged, this, [&o, index](int v) { o.setInt(index, v); });
+        connect(s, &QSpinBox::valueChanged, this, [this, &o, index](int v) {
+            o.setInt(index, v);
+            // a coupled option may keep the value below what was typed
+            if (o.integer(index) != v)
+                refresh(index);
+        });
         w = s;
     } else if (d.kind == OptionKind::Int) {
         auto* box = new QGroupBox(qs(d.caption), parent);

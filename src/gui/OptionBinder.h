@@ -13,19 +13,19 @@ class QBoxLayout;
 
 namespace zf {
 
-class LottoZahlen;
+class Session;
 
 // Builds the main window's option controls from the options table and keeps
 // them and the option model in step both ways.
 class OptionBinder : public QObject {
     Q_OBJECT
 public:
-    explicit OptionBinder(LottoZahlen& app, QObject* parent = nullptr);
+    explicit OptionBinder(Session& app, QObject* parent = nullptr);
 
     // The control of option `index` (check box, spin control, edit field,
     // date field or radio group), bound to the model.
     QWidget* create(int index, QWidget* parent);
-    QWidget* create(std::string_view control, QWidget* parent) { return create(Options::at(control), parent); }
+    QWidget* create(Opt key, QWidget* parent) { return create(index(key), parent); }
 
     // Adds one row per option of `page` that passes `accept`: a check box with
     // what sits beside it, a caption with its spin controls, a labelled field.
@@ -40,7 +40,7 @@ private:
     void refresh(int index);
     QWidget* buildRow(int index, QWidget* parent);
 
-    LottoZahlen& m_app;
+    Session& m_app;
     std::vector<QPointer<QWidget>> m_controls;
     std::vector<bool> m_placed;
 };

@@ -4,7 +4,7 @@
 
 namespace zf {
 
-class LottoZahlen;
+class Session;
 class OptionBinder;
 
 // A tab page of the main window: it reaches the program state, the ports
@@ -12,14 +12,12 @@ class OptionBinder;
 class PageBase : public QWidget {
     Q_OBJECT
 public:
-    PageBase(LottoZahlen& app, OptionBinder& options, QWidget* parent) : QWidget(parent), m_app(app), m_options(options)
-    {
-    }
-    LottoZahlen& app() const { return m_app; }
+    PageBase(Session& app, OptionBinder& options, QWidget* parent) : QWidget(parent), m_app(app), m_options(options) {}
+    Session& app() const { return m_app; }
     OptionBinder& options() const { return m_options; }
 
 private:
-    LottoZahlen& m_app;
+    Session& m_app;
     OptionBinder& m_options;
 };
 

@@ -43,9 +43,4 @@ void QtFeedback::showPage(Page page)
         m_window->pages()->setCurrentIndex(static_cast<int>(page));
 }
 
-void QtFeedback::processEvents()
-{
-    QApplication::processEvents();
-}
-
 } // namespace zf

@@ -21,7 +21,6 @@ public:
     void setStatus(int panel, const std::string& text) override;
     void setBusy(bool busy) override;
     void showPage(Page page) override;
-    void processEvents() override;
 
 private:
     QPointer<TForm1> m_window;

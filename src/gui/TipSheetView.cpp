@@ -4,10 +4,10 @@
 #include "gui/GuiUtil.h"
 #include "gui/LottotippPage.h"
 #include "gui/MainWindow.h"
-#include "rules/DrawView.h"
-#include "rules/Evaluation.h"
+#include "rules/DrawLines.h"
 #include "rules/Matching.h"
-#include "session/LottoZahlen.h"
+#include "session/DrawCommands.h"
+#include "session/Session.h"
 #include "session/SheetCommands.h"
 
 #include <QBoxLayout>
@@ -56,7 +56,7 @@ bool leftCell(QEvent* event)
 
 } // namespace
 
-TipSheetView::TipSheetView(LottoZahlen& app, TForm1& window) : QObject(&window), m_app(app), m_window(window)
+TipSheetView::TipSheetView(Session& app, TForm1& window) : QObject(&window), m_app(app), m_window(window)
 {
     for (int row = 0; row < TipSheet::kRows; ++row)
         buildRow(row);
@@ -109,7 +109,7 @@ void TipSheetView::buildRow(int row)
 
     r.edit = makeButton(TipSheet::editButton(row), "...", kEditHint, grid);
     r.edit->installEventFilter(this);
-    connect(r.edit, &QToolButton::clicked, this, [this, row] { command([this, row] { TippEditClick(m_app, row); }); });
+    connect(r.edit, &QToolButton::clicked, this, [this, row] { command([this, row] { editTipRow(m_app, row); }); });
     layout->addWidget(r.edit, row, EditCol);
 
     r.match = makeLabel(TipSheet::matchLabel(row), "", grid);
@@ -132,15 +132,15 @@ void TipSheetView::buildButtons()
         const char* name;
         const char* text;
         const char* hint;
-        void (*run)(LottoZahlen&);
+        void (*run)(Session&);
     } buttons[] = {
-        {"SpeedButton6", "<", "vorhergehende Ziehung anzeigen", SpeedButton6Click},
-        {"SpeedButton7", ">", "nächste Ziehung anzeigen", SpeedButton7Click},
+        {"SpeedButton6", "<", "vorhergehende Ziehung anzeigen", stepBack},
+        {"SpeedButton7", ">", "nächste Ziehung anzeigen", stepForward},
         {"SpeedButton4", "Tipps in DB suchen", "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde",
-         SpeedButton4Click},
+         askAndSearchTipsInDb},
         {"SpeedButton13", "Glückszahl setzen",
-         "Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren", SpeedButton13Click},
-        {"SpeedButton11", "Löschen", "Löschen aller Tipps", Loeschendertipp},
+         "Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren", setLuckyNumber},
+        {"SpeedButton11", "Löschen", "Löschen aller Tipps", clearTipsAsking},
     };
     for (const auto& b : buttons) {
         QToolButton* button = makeButton(b.name, b.text, b.hint, parent);
@@ -153,7 +153,7 @@ void TipSheetView::buildButtons()
     QToolButton* evaluate =
         makeButton("SpeedButton5", "Bewertung", "Bewertung des Tipps für die Ziehung des gewählten Datums",
                    m_window.datenbank()->databaseButtons());
-    connect(evaluate, &QToolButton::clicked, this, [this] { command([this] { SpeedButton5Click(m_app); }); });
+    connect(evaluate, &QToolButton::clicked, this, [this] { command([this] { evaluateForDate(m_app); }); });
     m_window.datenbank()->databaseButtonsLayout()->addWidget(evaluate);
 }
 
@@ -223,13 +223,13 @@ bool TipSheetView::eventFilter(QObject* watched, QEvent* event)
         Row& r = m_rows[row];
         if (watched == r.label) {
             if (event->type() == QEvent::MouseButtonRelease)
-                Label30Click(m_app, row);
+                toggleLock(m_app, row);
             return false;
         }
         if (leftCell(event))
             for (QLineEdit* e : r.cells)
                 if (watched == e) {
-                    command([this] { Edit1Exit(m_app); });
+                    command([this] { leaveCell(m_app); });
                     return false;
                 }
     }

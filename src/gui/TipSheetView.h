@@ -13,7 +13,7 @@ class QToolButton;
 
 namespace zf {
 
-class LottoZahlen;
+class Session;
 class TForm1;
 
 // The fourteen tip rows on "Lottotipp", the draw labels and the commands on
@@ -21,7 +21,7 @@ class TForm1;
 class TipSheetView : public QObject {
     Q_OBJECT
 public:
-    TipSheetView(LottoZahlen& app, TForm1& window);
+    TipSheetView(Session& app, TForm1& window);
 
     QLineEdit* cell(int row, int col) const { return m_rows[row].cells[col]; }
     QComboBox* dream(int row) const { return m_rows[row].dream; }
@@ -45,7 +45,7 @@ private:
     void showDrawLabels();
     void command(const std::function<void()>& run);
 
-    LottoZahlen& m_app;
+    Session& m_app;
     TForm1& m_window;
     std::array<Row, TipSheet::kRows> m_rows;
 };

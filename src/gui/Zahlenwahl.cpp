@@ -1,7 +1,7 @@
 #include "gui/Zahlenwahl.h"
 
 #include "gui/GuiUtil.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -57,10 +57,10 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     load->setText("Laden");
     load->setToolTip("Laden der Liste");
     connect(save, &QToolButton::clicked, this, [this] {
-        run([this] { m_form->SpeedButton1Click(*m_app->ports().dialogs, m_app->ports().clock->today()); });
+        run([this] { m_form->saveListAsking(*m_app->ports().dialogs, m_app->ports().clock->today()); });
     });
     connect(load, &QToolButton::clicked, this, [this] {
-        run([this] { m_form->SpeedButton2Click(*m_app->ports().dialogs, m_app->ports().clock->today()); });
+        run([this] { m_form->loadListAsking(*m_app->ports().dialogs, m_app->ports().clock->today()); });
     });
     files->addWidget(save);
     files->addWidget(load);
@@ -97,11 +97,11 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     m_timer = new QTimer(this);
     m_timer->setObjectName("Timer1");
     m_timer->setInterval(25);
-    connect(m_timer, &QTimer::timeout, this, [this] { run([this] { m_form->Timer1Timer(m_app->random()); }); });
-    connect(m_zufall, &QPushButton::clicked, this, [this] { run([this] { m_form->BitBtn4Click(); }); });
+    connect(m_timer, &QTimer::timeout, this, [this] { run([this] { m_form->randomDrawTick(m_app->random()); }); });
+    connect(m_zufall, &QPushButton::clicked, this, [this] { run([this] { m_form->startRandomDraw(); }); });
     connect(this, &QDialog::finished, this, [this] {
         if (m_form)
-            m_form->FormClose();
+            m_form->closed();
         m_timer->stop();
     });
 }
@@ -156,13 +156,13 @@ bool TForm6::eventFilter(QObject* watched, QEvent* event)
             continue;
         if (event->type() == QEvent::MouseButtonRelease) {
             if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-                run([this, n] { m_form->CheckBox17MouseDown(n, true); });
+                run([this, n] { m_form->mouseReleased(n, true); });
                 return true; // the right button does not toggle
             }
             // the box toggles and runs its click handling before the mouse-up arrives
-            QTimer::singleShot(0, this, [this, n] { run([this, n] { m_form->CheckBox17MouseDown(n, false); }); });
+            QTimer::singleShot(0, this, [this, n] { run([this, n] { m_form->mouseReleased(n, false); }); });
         } else if (event->type() == QEvent::MouseMove) {
-            run([this, n] { m_form->CheckBox1MouseMove(n); });
+            run([this, n] { m_form->mouseMoved(n); });
         }
         return false;
     }

@@ -14,7 +14,7 @@ class QToolButton;
 
 namespace zf {
 
-class LottoZahlen;
+class Session;
 
 // The number selection dialog: shows a NumberSelection model modally and
 // hands every click, mouse-up, timer tick and file command to it.
@@ -23,7 +23,7 @@ class TForm6 : public QDialog, public ZahlenwahlDialog {
 public:
     explicit TForm6(QWidget* parent = nullptr);
     // The program state is created after its ports; until then nothing is shown.
-    void attach(LottoZahlen& app) { m_app = &app; }
+    void attach(Session& app) { m_app = &app; }
 
     ModalResult showModal(NumberSelection& form) override;
 
@@ -37,7 +37,7 @@ private:
     void refresh();
     void run(const std::function<void()>& step);
 
-    LottoZahlen* m_app = nullptr;
+    Session* m_app = nullptr;
     NumberSelection* m_form = nullptr;
     std::array<QCheckBox*, NumberSelection::kBoxes + 1> m_boxes{};
     QLabel* m_status;

@@ -1,15 +1,16 @@
 #include "rules/CandidateTest.h"
 
 #include "rules/Charts.h"
-#include "session/LottoZahlen.h"
 
+#include <algorithm>
 #include <bit>
+#include <utility>
 
 namespace zf {
 
 namespace {
 
-uint64_t maskOf(const Tip& t)
+uint64_t maskOf(const Candidate& t)
 {
     return numberMask(t.data(), 6);
 }
@@ -59,29 +60,48 @@ bool anyReaches(const std::vector<uint64_t>& masks, uint64_t tip, int threshold)
 
 } // namespace
 
-CandidateTest::CandidateTest(LottoZahlen& app)
-    : m_app(app), m_cache(app.drawCache()), cb3(Options::at("CheckBox3")), cb24(Options::at("CheckBox24")),
-      cb27(Options::at("CheckBox27")), cb8(Options::at("CheckBox8")), cb18(Options::at("CheckBox18")),
-      ud1(Options::at("UpDown1")), ud2(Options::at("UpDown2")), ud3(Options::at("UpDown3")),
-      ud9(Options::at("UpDown9")), cb4(Options::at("CheckBox4")), ud4(Options::at("UpDown4")),
-      cb5(Options::at("CheckBox5")), ud5(Options::at("UpDown5")), cb23(Options::at("CheckBox23")),
-      ud11(Options::at("UpDown11")), cb25(Options::at("CheckBox25")), ud15(Options::at("UpDown15")),
-      cb26(Options::at("CheckBox26")), ud16(Options::at("UpDown16")), cb28(Options::at("CheckBox28")),
-      ud17(Options::at("UpDown17")), ud18(Options::at("UpDown18")), cb34(Options::at("CheckBox34")),
-      ud20(Options::at("UpDown20")), ud21(Options::at("UpDown21")), cb9(Options::at("CheckBox9")),
-      ud6(Options::at("UpDown6")), cb22(Options::at("CheckBox22")), ud10(Options::at("UpDown10")),
-      cb35(Options::at("CheckBox35")), dtp2(Options::at("DateTimePicker2"))
+CandidateRules CandidateRules::from(const Options& o, double windowEnd)
+{
+    CandidateRules r;
+    r.maxOverlapOn = o.flag(Opt::CheckBox3);
+    r.maxOverlap = o.integer(Opt::UpDown3);
+    r.minOverlapOn = o.flag(Opt::CheckBox24);
+    r.minOverlap = o.integer(Opt::UpDown9);
+    r.overlapPerTip = o.flag(Opt::CheckBox27);
+    r.forcePair = o.flag(Opt::CheckBox8);
+    r.noRuns = o.flag(Opt::CheckBox18);
+    r.minCrossSum = o.integer(Opt::UpDown1);
+    r.maxCrossSum = o.integer(Opt::UpDown2);
+    r.withSpare = o.flag(Opt::CheckBox35);
+    r.limitRecentOn = {o.flag(Opt::CheckBox4), o.flag(Opt::CheckBox5), o.flag(Opt::CheckBox23)};
+    r.limitRecent = {o.integer(Opt::UpDown4), o.integer(Opt::UpDown5), o.integer(Opt::UpDown11)};
+    r.minEvenOn = o.flag(Opt::CheckBox25);
+    r.minEven = o.integer(Opt::UpDown15);
+    r.minOddOn = o.flag(Opt::CheckBox26);
+    r.minOdd = o.integer(Opt::UpDown16);
+    r.historyOn = o.flag(Opt::CheckBox28);
+    r.recentMatches = o.integer(Opt::UpDown17);
+    r.recentDraws = o.integer(Opt::UpDown18);
+    r.secondRecentOn = o.flag(Opt::CheckBox34);
+    r.secondRecentMatches = o.integer(Opt::UpDown20);
+    r.secondRecentDraws = o.integer(Opt::UpDown21);
+    r.wholeWindowOn = o.flag(Opt::CheckBox9);
+    r.wholeWindowMatches = o.integer(Opt::UpDown6);
+    r.minPrimesOn = o.flag(Opt::CheckBox22);
+    r.minPrimes = o.integer(Opt::UpDown10);
+    r.windowStart = o.date(Opt::DateTimePicker2);
+    r.windowEnd = windowEnd;
+    r.filter = {o.flag(Opt::CheckBox16), o.flag(Opt::CheckBox17)};
+    return r;
+}
+
+CandidateTest::CandidateTest(const CandidateRules& rules, DrawSnapshot draws,
+                             const std::array<DrawNumbers, 3>& reference)
+    : m_rules(rules), m_draws(std::move(draws)), m_reference(reference)
 {
 }
 
-void CandidateTest::setReferenceDraws(const RefDraw& r1, const RefDraw& r2, const RefDraw& r3)
-{
-    m_r[0] = r1;
-    m_r[1] = r2;
-    m_r[2] = r3;
-}
-
-void CandidateTest::addAccepted(const Tip& row)
+void CandidateTest::addAccepted(const Candidate& row)
 {
     std::array<uint8_t, 41> count{};
     for (uint8_t v : row)
@@ -90,7 +110,7 @@ void CandidateTest::addAccepted(const Tip& row)
     m_accepted.push_back(count);
 }
 
-int CandidateTest::overlap(const RefDraw& r, const Tip& t, int z) const
+int CandidateTest::overlap(const DrawNumbers& r, const Candidate& t, int z) const
 {
     int g = 0;
     for (uint8_t v : t)
@@ -99,9 +119,9 @@ int CandidateTest::overlap(const RefDraw& r, const Tip& t, int z) const
     return g;
 }
 
-bool CandidateTest::test(const Tip& t, int s)
+bool CandidateTest::test(const Candidate& t, int s)
 {
-    const Options& o = m_app.options();
+    const CandidateRules& o = m_rules;
     if (!m_accepted.empty()) {
         int smallest = 6, largest = 0;
         bool rowLimit = false;
@@ -111,10 +131,10 @@ bool CandidateTest::test(const Tip& t, int s)
                 g += count[v];
             smallest = std::min(smallest, g);
             largest = std::max(largest, g);
-            if (o.flag(cb27) && (g > o.integer(ud3) || g < o.integer(ud9)))
+            if (o.overlapPerTip && (g > o.maxOverlap || g < o.minOverlap))
                 rowLimit = true;
         }
-        if ((smallest > o.integer(ud3) && o.flag(cb3)) || (largest < o.integer(ud9) && o.flag(cb24)) || rowLimit)
+        if ((smallest > o.maxOverlap && o.maxOverlapOn) || (largest < o.minOverlap && o.minOverlapOn) || rowLimit)
             return false;
     }
     bool pair = false, three = false;
@@ -123,106 +143,64 @@ bool CandidateTest::test(const Tip& t, int s)
         three = three || (step && i < 4 && t[i + 1] + 1 == t[i + 2]);
         pair = pair || step;
     }
-    if (o.flag(cb8) && !pair)
+    if (o.forcePair && !pair)
         return false;
-    if (o.flag(cb18) && three)
+    if (o.noRuns && three)
         return false;
-    if (s < o.integer(ud1) || s > o.integer(ud2))
+    if (s < o.minCrossSum || s > o.maxCrossSum)
         return false;
-    const int z = o.flag(cb35) ? 7 : 6;
-    if (o.flag(cb4) && o.integer(ud4) > 0 && overlap(m_r[0], t, z) > o.integer(ud4))
-        return false;
-    if (o.flag(cb5) && o.integer(ud5) > 0 && overlap(m_r[1], t, z) > o.integer(ud5))
-        return false;
-    if (o.flag(cb23) && o.integer(ud11) > 0 && overlap(m_r[2], t, z) > o.integer(ud11))
-        return false;
+    const int z = o.withSpare ? 7 : 6;
+    for (int k = 0; k < 3; ++k)
+        if (o.limitRecentOn[k] && o.limitRecent[k] > 0 && overlap(m_reference[k], t, z) > o.limitRecent[k])
+            return false;
     int even = 0;
     for (uint8_t v : t)
         even += v % 2 == 0;
-    if (o.flag(cb25) && even < o.integer(ud15))
+    if (o.minEvenOn && even < o.minEven)
         return false;
-    if (o.flag(cb26) && 6 - even < o.integer(ud16))
+    if (o.minOddOn && 6 - even < o.minOdd)
         return false;
-    if (!o.flag(cb28))
+    if (!o.historyOn)
         return true;
-    if (!dreierodervierer(t, z, o.integer(ud17), o.integer(ud18)))
+    // the last so many draws: half as many weeks back, two draws a week
+    auto recent = [&](int draws) { return DateWindow{o.windowEnd - draws / 2.0 * 7, o.windowEnd, false}; };
+    if (!noneReaches(m_recent, recent(o.recentDraws), t, o.recentMatches))
         return false;
-    if (o.flag(cb34) && !dreierodervierer(t, z, o.integer(ud20), o.integer(ud21)))
+    if (o.secondRecentOn && !noneReaches(m_secondRecent, recent(o.secondRecentDraws), t, o.secondRecentMatches))
         return false;
-    if (o.flag(cb9) && !Secheroderfuenfer(t))
+    if (o.wholeWindowOn &&
+        !noneReaches(m_whole, DateWindow{o.windowStart, o.windowEnd, false}, t, o.wholeWindowMatches))
         return false;
-    if (o.flag(cb22) && primzahlen(t[0], t[1], t[2], t[3], t[4], t[5]) < o.integer(ud10))
+    if (o.minPrimesOn && countPrimes(t.data()) < o.minPrimes)
         return false;
     return true;
 }
 
-bool CandidateTest::dreierodervierer(const Tip& t, int /*mitZusatz*/, int gewinner, int ziehzahl)
+bool CandidateTest::noneReaches(Selection& sel, const DateWindow& window, const Candidate& t, int threshold)
 {
-    const double end = m_app.dateTimePicker1;
-    const double start = end - ziehzahl / 2.0 * 7;
-    m_app.dfb = end;
-    // the two calls look at two windows: keep one selection for each
-    Selection* sel = nullptr;
-    for (Selection& s : m_recent)
-        if (s.valid && s.start == start && s.end == end)
-            sel = &s;
-    if (!sel) {
-        sel = &m_recent[m_nextSlot];
-        m_nextSlot ^= 1;
-    }
-    return noneReaches(*sel, start, end, t, gewinner);
-}
-
-bool CandidateTest::Secheroderfuenfer(const Tip& t)
-{
-    const Options& o = m_app.options();
-    const double start = o.date(dtp2);
-    const double end = m_app.dateTimePicker1;
-    m_app.aktDatum = start;
-    m_app.dfb = end;
-    return noneReaches(m_window, start, end, t, o.integer(ud6));
-}
-
-void CandidateTest::clearChart()
-{
-    ChartData& c = m_app.chart();
-    if (c.bars.empty() && !c.series1Visible && c.series2Visible)
-        return;
-    c.bars.clear();
-    c.series1Visible = false;
-    c.series2Visible = true;
-    m_app.chartChanged();
-}
-
-bool CandidateTest::noneReaches(Selection& sel, double start, double end, const Tip& t, int threshold)
-{
-    const auto& draws = m_cache.draws(m_checkFile);
-    m_checkFile = false;
-    clearChart();
-    const WeekdayFilter filter = m_app.weekdayFilter();
-    const bool zusatz = m_app.options().flag(cb35);
-    if (!sel.valid || sel.version != m_cache.version() || sel.start != start || sel.end != end ||
-        sel.thursday != filter.thursday || sel.monday != filter.monday || sel.zusatz != zusatz) {
-        sel = Selection{start, end, filter.thursday, filter.monday, zusatz, true, m_cache.version(), {}, {}};
-        const DateWindow window{start, end, false};
-        for (const CachedDraw& d : draws) {
-            if (!window.contains(d.draw.datum) || !filter.passes(d.draw.datum))
+    m_historyTested = true;
+    if (!sel.built) {
+        // the windows and the filter are fixed for a calculation: select once
+        sel.built = true;
+        for (const Draw& d : *m_draws) {
+            if (!window.contains(d.datum) || !m_rules.filter.passes(d.datum))
                 continue;
-            const int spare = d.draw.zahlen[6];
-            if (d.distinct && !(zusatz && spare >= 1 && spare <= 40))
-                sel.masks.push_back(d.mask);
+            const uint64_t mask = numberMask(d.zahlen.data(), 6);
+            const int spare = d.zahlen[6];
+            if (std::popcount(mask) == 6 && !(m_rules.withSpare && spare >= 1 && spare <= 40))
+                sel.masks.push_back(mask);
             else
-                sel.others.push_back(d);
+                sel.others.push_back(&d);
         }
     }
     const uint64_t tip = maskOf(t);
     if (anyReaches(sel.masks, tip, threshold))
         return false;
-    for (const CachedDraw& d : sel.others) {
+    for (const Draw* d : sel.others) {
         int gewinn = 0;
         for (int i = 0; i < 6; ++i)
-            gewinn += hasBit(tip, d.draw.zahlen[i]);
-        if (zusatz && hasBit(tip, d.draw.zahlen[6]))
+            gewinn += hasBit(tip, d->zahlen[i]);
+        if (m_rules.withSpare && hasBit(tip, d->zahlen[6]))
             ++gewinn;
         if (gewinn >= threshold)
             return false;

@@ -1,72 +1,82 @@
 #pragma once
 
 #include "data/DrawCache.h"
+#include "data/Options.h"
+#include "rules/Matching.h"
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace zf {
 
-class LottoZahlen;
+// A candidate tip as the search draws it: six numbers, 0 for an empty position.
+using Candidate = std::array<uint8_t, 6>;
 
-// A tip as six numbers; 0 marks an empty position.
-using Tip = std::array<uint8_t, 6>;
-// A draw as Zahl[1..8] holds it (index 0 unused).
-using RefDraw = std::array<int, 9>;
+// The options the candidate test reads, taken when a calculation starts. The
+// search relaxes some of them as its run budget runs out.
+struct CandidateRules {
+    bool maxOverlapOn = false, minOverlapOn = false, overlapPerTip = false;
+    int maxOverlap = 0, minOverlap = 0;
+    bool forcePair = false, noRuns = false;
+    int minCrossSum = 0, maxCrossSum = 0;
+    bool withSpare = false; // the spare slot counts as a drawn number
+    // the most numbers a tip may share with the last, second-last and third-last draw
+    std::array<bool, 3> limitRecentOn{};
+    std::array<int, 3> limitRecent{};
+    bool minEvenOn = false, minOddOn = false;
+    int minEven = 0, minOdd = 0;
+    bool historyOn = false; // the tests against stored draws
+    int recentMatches = 0;  // no draw of the last recentDraws has this many matches
+    int recentDraws = 0;
+    bool secondRecentOn = false;
+    int secondRecentMatches = 0, secondRecentDraws = 0;
+    bool wholeWindowOn = false; // no draw of the open date window has this many matches
+    int wholeWindowMatches = 0;
+    bool minPrimesOn = false;
+    int minPrimes = 0;
+    double windowStart = 0; // the date window of the history tests
+    double windowEnd = 0;
+    WeekdayFilter filter;
 
-// The test every candidate tip passes before it may become a row: the
-// conditions of the calculation pages in a fixed order, the first failing one
-// rejects. Options are read afresh on every call, so changes made while the
-// search runs apply to the next candidate.
+    static CandidateRules from(const Options& o, double windowEnd);
+};
+
+// The test every candidate passes before it may become a row: the conditions
+// of the calculation pages in a fixed order, the first failing one rejects.
 class CandidateTest {
 public:
-    explicit CandidateTest(LottoZahlen& app);
+    // reference: the last three draws up to the window's end
+    CandidateTest(const CandidateRules& rules, DrawSnapshot draws, const std::array<DrawNumbers, 3>& reference);
 
-    void setReferenceDraws(const RefDraw& r1, const RefDraw& r2, const RefDraw& r3);
+    CandidateRules& rules() { return m_rules; }
     // The rows the sheet received so far in this calculation.
     void clearAccepted() { m_accepted.clear(); }
-    void addAccepted(const Tip& row);
-    int acceptedCount() const { return static_cast<int>(m_accepted.size()); }
+    void addAccepted(const Candidate& row);
 
     // t sorted ascending, six different numbers 1..40; s their sum.
-    // Throws IoError when a history test cannot read the draw file.
-    bool test(const Tip& t, int s);
-
-    // True when no draw of the last ziehzahl draws' span (before
-    // DateTimePicker1's date) has gewinner or more matches with the tip.
-    bool dreierodervierer(const Tip& t, int mitZusatz, int gewinner, int ziehzahl);
-    // True when no draw of the open date window has UpDown6's position or more
-    // matches with the tip.
-    bool Secheroderfuenfer(const Tip& t);
-
-    // Reads the draw file's size and time again at the next history test.
-    void checkFileNextTime() { m_checkFile = true; }
+    bool test(const Candidate& t, int s);
+    // A history test has run since the last call.
+    bool takeHistoryTested() { return std::exchange(m_historyTested, false); }
 
 private:
-    // The draws of one history window, kept until the window or the file changes.
+    // The draws of one history window: six different numbers as masks
+    // (matches = common bits), the others counted one by one.
     struct Selection {
-        double start = 0, end = 0;
-        bool thursday = false, monday = false, zusatz = false, valid = false;
-        uint64_t version = 0;
-        std::vector<uint64_t> masks;    // six different numbers: matches = common bits
-        std::vector<CachedDraw> others; // counted one by one
+        bool built = false;
+        std::vector<uint64_t> masks;
+        std::vector<const Draw*> others;
     };
-    bool noneReaches(Selection& sel, double start, double end, const Tip& t, int threshold);
-    void clearChart();
-    int overlap(const RefDraw& r, const Tip& t, int z) const;
+    bool noneReaches(Selection& sel, const DateWindow& window, const Candidate& t, int threshold);
+    int overlap(const DrawNumbers& r, const Candidate& t, int z) const;
 
-    LottoZahlen& m_app;
-    DrawCache& m_cache;
+    CandidateRules m_rules;
+    DrawSnapshot m_draws;
+    std::array<DrawNumbers, 3> m_reference;
     std::vector<std::array<uint8_t, 41>> m_accepted; // per row: count of each number
-    RefDraw m_r[3]{};
-    Selection m_recent[2];
-    int m_nextSlot = 0;
-    Selection m_window;
-    bool m_checkFile = true;
-
-    int cb3, cb24, cb27, cb8, cb18, ud1, ud2, ud3, ud9, cb4, ud4, cb5, ud5, cb23, ud11, cb25, ud15, cb26, ud16, cb28,
-        ud17, ud18, cb34, ud20, ud21, cb9, ud6, cb22, ud10, cb35, dtp2;
+    Selection m_recent, m_secondRecent, m_whole;
+    bool m_historyTested = false;
 };
 
 } // namespace zf

@@ -1,8 +1,6 @@
 #include "rules/Charts.h"
 
 #include "ground/Formats.h"
-#include "rules/Matching.h"
-#include "session/LottoZahlen.h"
 
 #include <algorithm>
 #include <array>
@@ -31,7 +29,6 @@ struct Member {
     Axis axis;
     double smallestCap; // the fixed axis minimum is at most this
     bool primeColours;
-    bool toFront;
     int firstX;
     int lastX;
 };
@@ -40,36 +37,17 @@ constexpr double kNoCap = std::numeric_limits<double>::infinity();
 
 // Indexed by ChartKind.
 constexpr Member kMembers[] = {
-    /* Numbers      */ {true, false, true, false, Axis::Fixed, kNoCap, true, false, 1, 40},
-    /* Pairs        */ {false, false, false, true, Axis::Fixed, kNoCap, false, true, 1, 39},
-    /* Triples      */ {false, false, true, true, Axis::Fixed, kNoCap, false, true, 1, 38},
-    /* Quads        */ {false, false, true, true, Axis::Auto, kNoCap, false, true, 1, 40},
-    /* Overdue      */ {false, false, true, false, Axis::Fixed, kNoCap, true, true, 1, 40},
-    /* DreamOverdue */ {false, true, false, false, Axis::Fixed, 5, false, false, 1, 5},
-    /* Dream        */ {true, true, false, false, Axis::Fixed, kNoCap, false, false, 1, 5},
-    /* CrossSums    */ {false, false, true, false, Axis::Auto, kNoCap, false, false, 0, -1},
-    /* Primes       */ {false, false, false, true, Axis::Fixed, kNoCap, false, true, 0, 6},
-    /* Odd          */ {false, false, false, true, Axis::Fixed, kNoCap, false, true, 0, 6},
-    /* Even         */ {false, false, false, true, Axis::Fixed, kNoCap, false, true, 0, 6},
-};
-
-class BusyCursor {
-public:
-    explicit BusyCursor(Feedback* f) : m_feedback(f)
-    {
-        if (m_feedback)
-            m_feedback->setBusy(true);
-    }
-    ~BusyCursor()
-    {
-        if (m_feedback)
-            m_feedback->setBusy(false);
-    }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-private:
-    Feedback* m_feedback;
+    /* Numbers      */ {true, false, true, false, Axis::Fixed, kNoCap, true, 1, 40},
+    /* Pairs        */ {false, false, false, true, Axis::Fixed, kNoCap, false, 1, 39},
+    /* Triples      */ {false, false, true, true, Axis::Fixed, kNoCap, false, 1, 38},
+    /* Quads        */ {false, false, true, true, Axis::Auto, kNoCap, false, 1, 40},
+    /* Overdue      */ {false, false, true, false, Axis::Fixed, kNoCap, true, 1, 40},
+    /* DreamOverdue */ {false, true, false, false, Axis::Fixed, 5, false, 1, 5},
+    /* Dream        */ {true, true, false, false, Axis::Fixed, kNoCap, false, 1, 5},
+    /* CrossSums    */ {false, false, true, false, Axis::Auto, kNoCap, false, 0, -1},
+    /* Primes       */ {false, false, false, true, Axis::Fixed, kNoCap, false, 0, 6},
+    /* Odd          */ {false, false, false, true, Axis::Fixed, kNoCap, false, 0, 6},
+    /* Even         */ {false, false, false, true, Axis::Fixed, kNoCap, false, 0, 6},
 };
 
 struct Tally {
@@ -156,7 +134,7 @@ void count(ChartKind kind, const Draw& d, Tally& t)
         t.highSum = std::max(t.highSum, sum);
         break;
     case ChartKind::Primes:
-        ++t.counter[primzahlen(z[0], z[1], z[2], z[3], z[4], z[5])];
+        ++t.counter[countPrimes(z.data())];
         break;
     case ChartKind::Odd:
     case ChartKind::Even: {
@@ -166,6 +144,8 @@ void count(ChartKind kind, const Draw& d, Tally& t)
         ++t.counter[kind == ChartKind::Odd ? odd : 6 - odd];
         break;
     }
+    case ChartKind::TipDistribution: // counts the sheet, not draws
+        break;
     }
 }
 
@@ -175,9 +155,9 @@ long long roundEven(double v)
     return std::llrint(v);
 }
 
-std::string title(const LottoZahlen& app, ChartKind kind, const Tally& t, const ChartData& chart)
+std::string title(const Messages& texts, ChartKind kind, const Tally& t, const ChartData& chart)
 {
-    auto m = [&](int i) { return app.msg(i); };
+    auto m = [&](Msg i) { return texts[i]; };
     const std::string d = std::to_string(t.d);
     // With no draw in the window the averages are shown as 0.
     const std::string a = std::to_string(t.d ? roundEven(static_cast<double>(t.sumOfSums) / t.d) : 0);
@@ -188,43 +168,45 @@ std::string title(const LottoZahlen& app, ChartKind kind, const Tally& t, const 
         weighted += b.x * b.y;
     }
     const std::string p = std::to_string(t.d ? roundEven(100 * weighted / (6.0 * t.d)) : 0);
-    auto groups = [&](int name) {
-        return m(1) + ": " + d + "     " + m(name) + " " + m(10) + " : " + std::to_string(roundEven(n));
+    auto groups = [&](Msg name) {
+        return m(Msg::Draws) + ": " + d + "     " + m(name) + " " + m(Msg::Found) + " : " +
+               std::to_string(roundEven(n));
     };
     switch (kind) {
     case ChartKind::Numbers:
-        return m(0) + "     " + m(1) + ": " + d + "    " + m(2) + ": " + a;
+        return m(Msg::NumbersTitle) + "     " + m(Msg::Draws) + ": " + d + "    " + m(Msg::AverageCrossSum) + ": " + a;
     case ChartKind::Pairs:
-        return groups(9);
+        return groups(Msg::Pairs);
     case ChartKind::Triples:
-        return groups(11);
+        return groups(Msg::Triples);
     case ChartKind::Quads:
-        return groups(15);
+        return groups(Msg::Quads);
     case ChartKind::Overdue:
-        return m(28);
+        return m(Msg::OverdueTitle);
     case ChartKind::DreamOverdue:
-        return m(38);
+        return m(Msg::DreamOverdueTitle);
     case ChartKind::Dream:
-        return m(3);
+        return m(Msg::DreamTitle);
     case ChartKind::CrossSums:
-        return m(13) + "     " + m(1) + ": " + d + "    " + m(14) + ": " + a;
+        return m(Msg::CrossSumsTitle) + "     " + m(Msg::Draws) + ": " + d + "    " + m(Msg::Average) + ": " + a;
     case ChartKind::Primes:
-        return m(44) + " " + d + " " + m(1) + ". " + p + "% " + m(45) + ".";
+        return m(Msg::PrimesIn) + " " + d + " " + m(Msg::Draws) + ". " + p + "% " + m(Msg::PrimesShare) + ".";
     case ChartKind::Odd:
-        return m(46) + " " + d + " " + m(1) + ".  " + p + "% " + m(47) + ".";
+        return m(Msg::OddIn) + " " + d + " " + m(Msg::Draws) + ".  " + p + "% " + m(Msg::OddShare) + ".";
     case ChartKind::Even:
-        return m(48) + " " + d + " " + m(1) + ".  " + p + "% " + m(49) + ".";
+        return m(Msg::EvenIn) + " " + d + " " + m(Msg::Draws) + ".  " + p + "% " + m(Msg::EvenShare) + ".";
+    case ChartKind::TipDistribution:
+        return m(Msg::TipDistributionTitle);
     }
     return {};
 }
 
-ChartData& startBars(LottoZahlen& app)
+ChartData startBars()
 {
-    ChartData& c = app.chart();
+    ChartData c;
     c.series1Visible = false;
     c.series2Visible = true;
     c.marksVisible = true;
-    c.bars.clear();
     return c;
 }
 
@@ -249,13 +231,6 @@ void fixAxis(ChartData& c, double smallestCap)
     c.axisMax = hi;
 }
 
-void finish(LottoZahlen& app, bool toFront)
-{
-    app.chartChanged();
-    if (toFront && app.ports().feedback)
-        app.ports().feedback->showPage(Page::Diagramm);
-}
-
 } // namespace
 
 bool isPrime(int n)
@@ -263,11 +238,11 @@ bool isPrime(int n)
     return std::find(kPrimes.begin(), kPrimes.end(), n) != kPrimes.end();
 }
 
-int primzahlen(uint8_t zahl1, uint8_t zahl2, uint8_t zahl3, uint8_t zahl4, uint8_t zahl5, uint8_t zahl6)
+int countPrimes(const uint8_t* six)
 {
     int n = 0;
-    for (int v : {zahl1, zahl2, zahl3, zahl4, zahl5, zahl6})
-        n += isPrime(v);
+    for (int i = 0; i < 6; ++i)
+        n += isPrime(six[i]);
     return n;
 }
 
@@ -296,17 +271,13 @@ void autoScale(ChartData& chart)
         chart.axisMax += step;
 }
 
-void runChart(LottoZahlen& app, ChartKind kind)
+ChartCount computeChart(ChartKind kind, const std::vector<Draw>& draws, double start, double end,
+                        const WeekdayFilter& filter, const Messages& texts)
 {
     const Member& m = kMembers[static_cast<int>(kind)];
-    BusyCursor busy(app.ports().feedback);
-
-    double start = app.dateTimePicker2();
     if (m.dreamStart)
         start = std::max(start, static_cast<double>(kFirstDrawDay));
-    const double end = app.dateTimePicker1;
     const DateWindow window{start, end, m.closed};
-    const WeekdayFilter filter = app.weekdayFilter();
     // The dream-number distribution never counts a draw on another weekday.
     auto passes = [&](double datum) {
         if (kind != ChartKind::Dream)
@@ -314,32 +285,33 @@ void runChart(LottoZahlen& app, ChartKind kind)
         return (filter.thursday && isThursday(datum)) || (filter.monday && isMonday(datum));
     };
 
-    // Count first, so a failed read leaves the previous chart as it was.
     Tally t;
     if (kind == ChartKind::Overdue)
         std::fill(t.counter.begin() + 1, t.counter.begin() + 41, 1);
-    app.drawFile().scan([&](const Draw& d) {
+    for (const Draw& d : draws)
         if (window.contains(d.datum) && passes(d.datum))
             count(kind, d, t);
-        return true;
-    });
 
+    ChartCount result;
     if (kind != ChartKind::Dream)
-        app.aktDatum = start;
+        result.start = start;
     if (m.storesDfb)
-        app.dfb = end;
-    if (m.workingDraw && t.last)
+        result.end = end;
+    if (m.workingDraw && t.last) {
+        DrawNumbers z{};
         for (int i = 0; i < 8; ++i)
-            app.current.zahl[i + 1] = t.last->zahlen[i];
-    // The group charts leave the draw check's fields as their last call did.
-    if (const Group g = groupOf(kind); g.size && t.last) {
-        std::array<int, 6> numbers{};
-        for (int k = 0; k < g.size; ++k)
-            numbers[k] = g.lastStart + k;
-        Zettelcheck(app.matching, app.current.zahl, numbers, 0);
+            z[i + 1] = t.last->zahlen[i];
+        result.lastDraw = z;
+        // the group charts leave the tip match as their last group's check
+        if (const Group g = groupOf(kind); g.size) {
+            std::array<int, 6> numbers{};
+            for (int k = 0; k < g.size; ++k)
+                numbers[k] = g.lastStart + k;
+            result.lastGroup = numbers;
+        }
     }
 
-    ChartData& c = startBars(app);
+    ChartData& c = result.chart = startBars();
     const int firstX = kind == ChartKind::CrossSums ? t.lowSum : m.firstX;
     const int lastX = kind == ChartKind::CrossSums ? t.highSum : m.lastX;
     for (int x = firstX; x <= lastX; ++x)
@@ -348,18 +320,17 @@ void runChart(LottoZahlen& app, ChartKind kind)
         fixAxis(c, m.smallestCap);
     else
         autoScale(c);
-    c.title = title(app, kind, t, c);
-    finish(app, m.toFront);
+    c.title = title(texts, kind, t, c);
+    return result;
 }
 
-void Button6Click(LottoZahlen& app)
+ChartData tipDistribution(const TipSheet& sheet, const Messages& texts)
 {
-    BusyCursor busy(app.ports().feedback);
     std::array<int, 41> counter{};
     // Counting stops silently at the first cell without an integer; values
     // outside 0..40 have no counter and are passed over.
     auto countCell = [&](int row, int col) {
-        const auto n = tryToInt(app.sheet().cell(row, col));
+        const auto n = tryToInt(sheet.cell(row, col));
         if (n && *n >= 0 && *n <= 40)
             ++counter[*n];
         return n.has_value();
@@ -376,12 +347,12 @@ void Button6Click(LottoZahlen& app)
                     return;
     }();
 
-    ChartData& c = startBars(app);
+    ChartData c = startBars();
     for (int x = 1; x <= 40; ++x)
         addBar(c, x, counter[x], true);
     fixAxis(c, kNoCap);
-    c.title = app.msg(29);
-    finish(app, true);
+    c.title = texts[Msg::TipDistributionTitle];
+    return c;
 }
 
 } // namespace zf

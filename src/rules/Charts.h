@@ -1,75 +1,78 @@
 #pragma once
 
 #include "data/Chart.h"
+#include "data/DrawFile.h"
+#include "data/Messages.h"
+#include "data/TipSheet.h"
+#include "rules/Matching.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace zf {
 
-class LottoZahlen;
-
-// The statistics charts over the draws of the date window. Each one scans the
-// draw file once, replaces the bars of Series2, sets the left axis and the
-// bottom-axis title and calls chartChanged(). The number weighting reads the
-// bars back by index, so their order and x values are fixed:
-//   Numbers, Overdue, Quads 1..40 | Pairs 1..39 | Triples 1..38
+// The statistics charts over the draws of the date window, and the tip
+// distribution over the sheet. The number weighting reads the bars back by
+// index, so their order and x values are fixed:
+//   Numbers, Overdue, Quads, TipDistribution 1..40 | Pairs 1..39 | Triples 1..38
 //   DreamOverdue, Dream 1..5 | CrossSums smallest..largest sum | Primes, Odd, Even 0..6
-enum class ChartKind { Numbers, Pairs, Triples, Quads, Overdue, DreamOverdue, Dream, CrossSums, Primes, Odd, Even };
+enum class ChartKind {
+    Numbers,
+    Pairs,
+    Triples,
+    Quads,
+    Overdue,
+    DreamOverdue,
+    Dream,
+    CrossSums,
+    Primes,
+    Odd,
+    Even,
+    TipDistribution
+};
 
-void runChart(LottoZahlen& app, ChartKind kind);
-
-// The handlers of the window, by the names the tip calculation calls them.
-inline void SpeedButton2Click(LottoZahlen& app)
+// The one table of charts: the command-line name, and whether running the
+// chart brings the chart page to the front.
+struct ChartInfo {
+    ChartKind kind;
+    std::string_view cliName;
+    bool toFront;
+};
+inline constexpr ChartInfo kCharts[] = {
+    {ChartKind::Numbers, "numbers", false}, {ChartKind::Pairs, "pairs", true},
+    {ChartKind::Triples, "triples", true},  {ChartKind::Quads, "quads", true},
+    {ChartKind::Overdue, "overdue", true},  {ChartKind::DreamOverdue, "dream-overdue", false},
+    {ChartKind::Dream, "dream", false},     {ChartKind::CrossSums, "cross-sums", false},
+    {ChartKind::Primes, "primes", true},    {ChartKind::Odd, "odd", true},
+    {ChartKind::Even, "even", true},        {ChartKind::TipDistribution, "tips", true},
+};
+constexpr const ChartInfo& chartInfo(ChartKind kind)
 {
-    runChart(app, ChartKind::Numbers);
-}
-inline void Button2Click(LottoZahlen& app)
-{
-    runChart(app, ChartKind::Pairs);
-}
-inline void Button3Click(LottoZahlen& app)
-{
-    runChart(app, ChartKind::Triples);
-}
-inline void Button4Click(LottoZahlen& app)
-{
-    runChart(app, ChartKind::Quads);
-}
-inline void Button5Click(LottoZahlen& app)
-{
-    runChart(app, ChartKind::Overdue);
-}
-inline void Button8Click(LottoZahlen& app)
-{
-    runChart(app, ChartKind::DreamOverdue);
-}
-inline void SpeedButton3Click(LottoZahlen& app)
-{
-    runChart(app, ChartKind::Dream);
-}
-inline void SpeedButton9Click(LottoZahlen& app)
-{
-    runChart(app, ChartKind::CrossSums);
-}
-inline void Button9Click(LottoZahlen& app)
-{
-    runChart(app, ChartKind::Primes);
-}
-inline void Button10Click(LottoZahlen& app)
-{
-    runChart(app, ChartKind::Odd);
-}
-inline void Button11Click(LottoZahlen& app)
-{
-    runChart(app, ChartKind::Even);
+    return kCharts[static_cast<int>(kind)];
 }
 
-// Tip distribution: how many tips of the sheet hold each number 1..40.
-void Button6Click(LottoZahlen& app);
+// A history chart and what its count leaves behind for the window's fields.
+struct ChartCount {
+    ChartData chart;
+    std::optional<double> start;                 // the window start, except for the dream distribution
+    std::optional<double> end;                   // the window end, for the charts that keep it
+    std::optional<DrawNumbers> lastDraw;         // the last counted draw, for the charts that leave it
+    std::optional<std::array<int, 6>> lastGroup; // pairs, triples, quads: the last group matched
+};
 
-// Number of primes among the six arguments (primes up to 47).
-int primzahlen(uint8_t zahl1, uint8_t zahl2, uint8_t zahl3, uint8_t zahl4, uint8_t zahl5, uint8_t zahl6);
+// Counts the draws inside the window from `start` to `end` that pass the
+// weekday filter. Not for the tip distribution.
+ChartCount computeChart(ChartKind kind, const std::vector<Draw>& draws, double start, double end,
+                        const WeekdayFilter& filter, const Messages& texts);
+
+// How many tips of the sheet hold each number 1..40.
+ChartData tipDistribution(const TipSheet& sheet, const Messages& texts);
+
+// Number of primes among the six numbers (primes up to 47).
+int countPrimes(const uint8_t* six);
 bool isPrime(int n);
 
 // The range an automatically scaled left axis shows: from 0 (or a lower

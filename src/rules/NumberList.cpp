@@ -2,27 +2,23 @@
 
 #include "ground/Error.h"
 #include "ground/Formats.h"
-#include "rules/Charts.h"
-#include "rules/DrawView.h"
-#include "rules/Evaluation.h"
-#include "session/LottoZahlen.h"
+#include "rules/DrawLines.h"
 
 #include <cmath>
 
 namespace zf {
 
-ReferenceDraws fetchReferenceDraws(LottoZahlen& app)
+ReferenceDraws referenceDraws(const std::vector<Draw>& draws, double day, const WeekdayFilter& filter)
 {
-    const double remembered = app.dateTimePicker1;
     ReferenceDraws ref;
-    SpeedButton5Click(app);
-    ref.r1 = app.current.zahl;
-    SpeedButton6Click(app);
-    ref.r2 = app.current.zahl;
-    SpeedButton6Click(app);
-    ref.r3 = app.current.zahl;
-    app.setDateTimePicker1(remembered);
-    SpeedButton5Click(app);
+    const int i1 = drawIndexForDay(draws, std::round(day));
+    if (i1 < 0)
+        return ref;
+    const int i2 = stepIndex(draws, i1, -1, filter);
+    const int i3 = stepIndex(draws, i2, -1, filter);
+    ref.r1 = numbersOf(draws[i1]);
+    ref.r2 = numbersOf(draws[i2]);
+    ref.r3 = numbersOf(draws[i3]);
     return ref;
 }
 
@@ -50,44 +46,41 @@ void appendNumbers(NumberList& list, const ChartData& chart, const Band& band, i
 namespace {
 
 struct Builder {
-    LottoZahlen& app;
+    const Options& o;
+    const Messages& texts;
+    const ListSources& sources;
     NumberList list;
+    const ChartData* shown = nullptr;
 
-    const Options& o() const { return app.options(); }
-    bool on(const char* name) const { return o().flag(name); }
-    double m() const { return app.chart().axisMin; }
-    double M() const { return app.chart().axisMax; }
+    bool on(Opt key) const { return o.flag(key); }
+    double m() const { return shown->axisMin; }
+    double M() const { return shown->axisMax; }
 
-    void announce(int message) { app.ports().feedback->setStatus(1, app.msg(17) + " " + app.msg(message)); }
-    // the user sees each chart as it is used
-    void chart(void (*op)(LottoZahlen&))
-    {
-        app.ports().feedback->showPage(Page::Diagramm);
-        op(app);
-    }
+    void announce(Msg message) { sources.status(texts[Msg::EvaluatingStatistics] + " " + texts[message]); }
+    void chart(ChartKind kind) { shown = &sources.chart(kind); }
     void bandLine(const Band& b, bool oneBlank)
     {
-        app.ports().feedback->setStatus(1, "Min: " + std::to_string(b.low) + (oneBlank ? " Max: " : "  Max: ") +
-                                               std::to_string(b.high) + "  " + std::to_string(list.size()));
+        sources.status("Min: " + std::to_string(b.low) + (oneBlank ? " Max: " : "  Max: ") + std::to_string(b.high) +
+                       "  " + std::to_string(list.size()));
     }
 
     // Steps for pairs, triples and quads: the frequent groups, then the rarest.
-    void groups(const char* frequent, const char* rarest, int message, void (*op)(LottoZahlen&), int size)
+    void groups(Opt frequent, Opt rarest, Msg message, ChartKind kind, int size)
     {
         if (on(frequent)) {
             announce(message);
-            chart(op);
+            chart(kind);
             const Band b{roundEven(M() - 0.3 * (M() - m())), roundEven(M()), false};
-            appendGroups(list, app.chart(), b, size);
+            appendGroups(list, *shown, b, size);
             bandLine(b, false);
         }
         if (on(rarest)) {
             if (!on(frequent)) {
                 announce(message);
-                chart(op);
+                chart(kind);
             }
             const Band b{0, roundEven(m() + 0.3 * (M() - m())), false};
-            appendGroups(list, app.chart(), b, size);
+            appendGroups(list, *shown, b, size);
             bandLine(b, size == 4);
         }
     }
@@ -99,12 +92,12 @@ struct Builder {
             const double share = x / (pass == 1 ? 100.0 : 200.0) * (M() - m());
             const Band b = rarest ? Band{roundEven(m()), roundEven(m() + share), true}
                                   : Band{roundEven(M() - share), roundEven(M()), true};
-            appendNumbers(list, app.chart(), b, pass == 1 ? 2 : 1);
+            appendNumbers(list, *shown, b, pass == 1 ? 2 : 1);
             bandLine(b, pass == 1 && oneBlankFirst);
         }
     }
 
-    void removeAll(const RefDraw& r, int from, int to)
+    void removeAll(const DrawNumbers& r, int from, int to)
     {
         for (uint8_t& e : list)
             for (int j = from; j <= to; ++j)
@@ -124,32 +117,32 @@ void dropEmptyEntries(NumberList& list)
     list.resize(static_cast<size_t>(last + 1));
 }
 
-NumberList buildNumberList(LottoZahlen& app, const ReferenceDraws& ref)
+NumberList buildNumberList(const Options& o, const Messages& texts, const ReferenceDraws& ref,
+                           const ListSources& sources)
 {
-    Builder b{app, {}};
-    const Options& o = app.options();
-    b.groups("CheckBox1", "CheckBox11", 18, Button2Click, 2);
-    b.groups("CheckBox6", "CheckBox12", 19, Button3Click, 3);
-    b.groups("CheckBox7", "CheckBox13", 20, Button4Click, 4);
-    if (b.on("CheckBox2")) {
-        b.announce(0);
-        b.chart(SpeedButton2Click);
-        b.numbers(false, o.integer("UpDown12"), false);
+    Builder b{o, texts, sources, {}};
+    b.groups(Opt::CheckBox1, Opt::CheckBox11, Msg::FrequentPairs, ChartKind::Pairs, 2);
+    b.groups(Opt::CheckBox6, Opt::CheckBox12, Msg::FrequentTriples, ChartKind::Triples, 3);
+    b.groups(Opt::CheckBox7, Opt::CheckBox13, Msg::FrequentQuads, ChartKind::Quads, 4);
+    if (b.on(Opt::CheckBox2)) {
+        b.announce(Msg::NumbersTitle);
+        b.chart(ChartKind::Numbers);
+        b.numbers(false, o.integer(Opt::UpDown12), false);
     }
-    if (b.on("CheckBox14")) {
-        if (!b.on("CheckBox2")) {
-            b.announce(0);
-            b.chart(SpeedButton2Click);
+    if (b.on(Opt::CheckBox14)) {
+        if (!b.on(Opt::CheckBox2)) {
+            b.announce(Msg::NumbersTitle);
+            b.chart(ChartKind::Numbers);
         }
-        b.numbers(true, o.integer("UpDown14"), false);
+        b.numbers(true, o.integer(Opt::UpDown14), false);
     }
-    if (b.on("CheckBox10")) {
-        b.announce(21);
-        b.chart(Button5Click);
-        b.numbers(false, o.integer("UpDown13"), true);
+    if (b.on(Opt::CheckBox10)) {
+        b.announce(Msg::OverdueNumbers);
+        b.chart(ChartKind::Overdue);
+        b.numbers(false, o.integer(Opt::UpDown13), true);
     }
-    if (b.on("CheckBox19")) {
-        b.announce(22);
+    if (b.on(Opt::CheckBox19)) {
+        b.announce(Msg::NeighboursOfLastDraw);
         for (int j = 1; j <= 8; ++j) {
             const int d = ref.r1[j];
             if (d > 1)
@@ -160,22 +153,22 @@ NumberList buildNumberList(LottoZahlen& app, const ReferenceDraws& ref)
     }
     // the uniform base, after one empty entry; without it the list ends on an empty entry
     b.list.push_back(0);
-    if (!b.on("CheckBox15")) {
+    if (!b.on(Opt::CheckBox15)) {
         for (int n = 1; n <= 40; ++n)
             b.list.push_back(static_cast<uint8_t>(n));
         b.list.push_back(1);
     }
-    if (o.integer("UpDown4") == 0 && b.on("CheckBox4"))
+    if (o.integer(Opt::UpDown4) == 0 && b.on(Opt::CheckBox4))
         b.removeAll(ref.r1, 1, 7);
-    if (o.integer("UpDown5") == 0 && b.on("CheckBox5"))
+    if (o.integer(Opt::UpDown5) == 0 && b.on(Opt::CheckBox5))
         b.removeAll(ref.r2, 1, 7);
-    if (o.integer("UpDown11") == 0 && b.on("CheckBox23"))
+    if (o.integer(Opt::UpDown11) == 0 && b.on(Opt::CheckBox23))
         b.removeAll(ref.r3, 1, 7);
-    if (b.on("CheckBox29"))
+    if (b.on(Opt::CheckBox29))
         for (uint8_t& e : b.list)
             if (e >= 1 && e <= 12)
                 e = 0;
-    if (b.on("CheckBox30"))
+    if (b.on(Opt::CheckBox30))
         for (int n = 1; n <= 31; ++n)
             for (uint8_t& e : b.list)
                 if (e == n) {
@@ -204,20 +197,17 @@ int distinctNumbers(const NumberList& list)
     return n;
 }
 
-ListMode editNumberList(LottoZahlen& app, NumberList& list)
+ListMode editNumberList(NumberSelection& form, NumberList& list,
+                        const std::function<ModalResult(NumberSelection&)>& show)
 {
-    app.ports().feedback->showPage(Page::Lottotipp);
-    app.form6 = NumberSelection();
-    NumberSelection& form = app.form6;
+    form = NumberSelection();
     const auto count = countEntries(list);
     for (int n = 1; n <= NumberSelection::kBoxes; ++n) {
         form.setChecked(n, count[n] > 0);
         form.setWeight(n, std::to_string(count[n]));
     }
     // without a dialog to show, the list stays as built
-    app.ports().feedback->setBusy(false);
-    const ModalResult result = app.ports().zahlenwahl ? app.ports().zahlenwahl->showModal(form) : ModalResult::Ok;
-    app.ports().feedback->setBusy(true);
+    const ModalResult result = show ? show(form) : ModalResult::Ok;
     if (result == ModalResult::Ok)
         return ListMode::Ok;
     if (result != ModalResult::Retry)

@@ -1,25 +1,28 @@
 #pragma once
 
 #include "data/Chart.h"
-#include "rules/CandidateTest.h"
+#include "data/DrawFile.h"
+#include "data/Messages.h"
+#include "data/NumberSelection.h"
+#include "data/Options.h"
+#include "rules/Charts.h"
+#include "rules/Matching.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace zf {
 
-class LottoZahlen;
-
-// The latest three draws up to DateTimePicker1's date, as the calculation compares with them.
+// The latest three draws up to a day, as the calculation compares with them:
+// the draw found for the day, then two steps back past the weekdays whose box
+// is clear.
 struct ReferenceDraws {
-    RefDraw r1{}, r2{}, r3{};
+    DrawNumbers r1{}, r2{}, r3{};
 };
-
-// Evaluates DateTimePicker1's date, steps back twice, and evaluates the date
-// again, so the draw of the chosen date is the current draw afterwards.
-ReferenceDraws fetchReferenceDraws(LottoZahlen& app);
+ReferenceDraws referenceDraws(const std::vector<Draw>& draws, double day, const WeekdayFilter& filter);
 
 // The calculation's number list: entries 0..E, each a number 1..42 or 0 for
 // an empty entry. The search draws its candidates from it uniformly.
@@ -41,8 +44,16 @@ void appendGroups(NumberList& list, const ChartData& chart, const Band& band, in
 // Each number whose bar lies inside the band, `times` times.
 void appendNumbers(NumberList& list, const ChartData& chart, const Band& band, int times);
 
+// What building the list needs besides the options: the charts it weighs by
+// and where it tells what it is doing.
+struct ListSources {
+    std::function<const ChartData&(ChartKind)> chart;
+    std::function<void(const std::string&)> status;
+};
+
 // The preferences, the uniform base and the removals, with the empty entries dropped.
-NumberList buildNumberList(LottoZahlen& app, const ReferenceDraws& ref);
+NumberList buildNumberList(const Options& o, const Messages& texts, const ReferenceDraws& ref,
+                           const ListSources& sources);
 // Moves the last entries into the empty ones until entries 0..E are all filled.
 void dropEmptyEntries(NumberList& list);
 // How often each number 0..42 occurs.
@@ -53,6 +64,7 @@ int distinctNumbers(const NumberList& list);
 enum class ListMode { Ok, Retry, Abort };
 // Shows the list's counts in the number selection dialog; Retry rebuilds the
 // list from its ticks and weights. Throws Error for a weight that is not an integer.
-ListMode editNumberList(LottoZahlen& app, NumberList& list);
+ListMode editNumberList(NumberSelection& form, NumberList& list,
+                        const std::function<ModalResult(NumberSelection&)>& show);
 
 } // namespace zf

@@ -1,50 +1,60 @@
 #pragma once
 
+#include "data/Chart.h"
+#include "data/DrawCache.h"
+#include "data/Messages.h"
+#include "data/NumberSelection.h"
+#include "data/Options.h"
+#include "data/TipSheet.h"
+#include "ground/Ports.h"
+#include "ground/Random.h"
 #include "rules/NumberList.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace zf {
 
-class LottoZahlen;
-
-// BitBtn4 "Tipps &berechnen" as the calculation sees it: it shows message 16
-// while a calculation runs, and a click then stops the calculation.
-struct CalcButton {
-    std::string caption = "Tipps &berechnen";
-    std::function<void()> changed; // the window shows the new caption
-
-    void set(const std::string& text)
-    {
-        caption = text;
-        if (changed)
-            changed();
-    }
-};
-
 enum class CalcOutcome { Finished, BudgetExhausted, Stopped, Aborted, Failed, StopRequested };
 
-// What the last calculation left besides the sheet.
-struct CalcState {
-    CalcButton bitBtn4;
-    bool active = false;   // a calculation is running
-    bool stop = false;     // the button was pressed again
-    int runs = 0;          // candidates drawn and tested
-    NumberList numberList; // as the search drew from it
-    std::string status;    // the final text of status panel 1
-    // Pending window input is handled at most this often while the search runs.
-    int eventIntervalMs = 5;
+// Everything a tip calculation reads, as it stood when the calculation
+// started; changes made while it runs count for the next one.
+struct CalcInput {
+    Options options;
+    TipSheet sheet;
+    DrawSnapshot draws;
+    double endDay = 0; // the last day the calculation looks at
+    Random random;
+    Messages texts;
+    int runBudget = 0;
+    // the list mode's dialog; runs on the window's thread
+    std::function<ModalResult(NumberSelection&)> editList;
 };
 
-// The calculation command: fills the unlocked rows with tips that pass the
-// candidate test, within the run budget, picks their dream numbers and checks
-// the sheet. While a calculation runs, a further call asks it to stop after
-// the candidate in hand. Errors end it in order and are shown.
-CalcOutcome Label28Click(LottoZahlen& app);
-inline CalcOutcome Berechnen1Click(LottoZahlen& app)
-{
-    return Label28Click(app);
-}
+// What a calculation leaves: the sheet, the generator and what the window shows.
+struct CalcResult {
+    CalcOutcome outcome = CalcOutcome::Failed;
+    TipSheet sheet; // the rows as the calculation left them
+    bool sheetChanged = false;
+    bool budgetUsedUp = false; // the runs reached the budget
+    Random random;
+    int runs = 0;
+    NumberList numberList;
+    std::optional<std::string> error;
+    std::optional<ChartData> chart; // the last chart the calculation drew
+    bool chartCleared = false;      // the history tests cleared the chart after it
+    std::optional<NumberSelection> listForm;
+};
+
+// The tip calculation: fills the unlocked rows with tips that pass the
+// candidate test, within the run budget, and picks their dream numbers.
+// Reports each accepted or shown candidate; stops after the candidate in hand
+// when cancel is set.
+CalcResult calculateTips(CalcInput input, Progress& progress, const CancelFlag& cancel);
+
+// A locked row without six numbers would leave the calculation half done:
+// the text of the refusal, or nothing when every locked row is complete.
+std::optional<std::string> incompleteLockedRow(const TipSheet& sheet, const Messages& texts);
 
 } // namespace zf

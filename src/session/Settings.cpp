@@ -2,7 +2,7 @@
 
 #include "ground/Formats.h"
 #include "ground/Ports.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 #include <climits>
 #include <optional>
@@ -36,14 +36,14 @@ std::optional<Ref> resolve(const std::string& name)
     return std::nullopt;
 }
 
-std::string getText(const LottoZahlen& app, const Ref& r)
+std::string getText(const Session& app, const Ref& r)
 {
     if (r.option >= 0)
         return app.options().text(r.option);
     return r.col >= 0 ? app.sheet().cell(r.row, r.col) : app.sheet().dream(r.row);
 }
 
-void setText(LottoZahlen& app, const Ref& r, const std::string& value)
+void setText(Session& app, const Ref& r, const std::string& value)
 {
     if (r.option >= 0)
         app.options().setText(r.option, value);
@@ -54,7 +54,7 @@ void setText(LottoZahlen& app, const Ref& r, const std::string& value)
 }
 
 // Reads one value into the model; false when it has the wrong kind.
-bool loadOne(LottoZahlen& app, SettingsStore& store, const std::string& name)
+bool loadOne(Session& app, SettingsStore& store, const std::string& name)
 {
     const Ref r = *resolve(name);
     Options& o = app.options();
@@ -69,7 +69,7 @@ bool loadOne(LottoZahlen& app, SettingsStore& store, const std::string& name)
     case OptionKind::Int: {
         int v = 0;
         if ((st = store.readInt(name, v)) == ReadStatus::Ok)
-            o.setInt(r.option, v);
+            o.setInt(r.option, v, false);
         break;
     }
     case OptionKind::Text: {
@@ -93,7 +93,7 @@ bool loadOne(LottoZahlen& app, SettingsStore& store, const std::string& name)
 }
 
 // One guarded group: the first value of the wrong kind ends it silently.
-bool loadGroup(LottoZahlen& app, SettingsStore& store, const std::vector<std::string>& names)
+bool loadGroup(Session& app, SettingsStore& store, const std::vector<std::string>& names)
 {
     for (const auto& n : names)
         if (!loadOne(app, store, n))
@@ -123,7 +123,7 @@ std::vector<std::string> tipCellNames()
     return v;
 }
 
-std::string formatValue(const LottoZahlen& app, const std::string& name)
+std::string formatValue(const Session& app, const std::string& name)
 {
     const Ref r = *resolve(name);
     switch (r.kind) {
@@ -141,7 +141,7 @@ std::string formatValue(const LottoZahlen& app, const std::string& name)
 
 } // namespace
 
-void loadSettings(LottoZahlen& app, SettingsStore& store)
+void loadSettings(Session& app, SettingsStore& store)
 {
     Options& o = app.options();
     // group 1, with the weekday rule in its middle
@@ -149,9 +149,9 @@ void loadSettings(LottoZahlen& app, SettingsStore& store)
     first.push_back("Winsound");
     const bool whole = loadGroup(app, store, first);
     // Also when the group ended early: the window offers no way to tick them again.
-    if (!o.flag("CheckBox16") && !o.flag("CheckBox17")) {
-        o.setFlag("CheckBox16", true);
-        o.setFlag("CheckBox17", true);
+    if (!o.flag(Opt::CheckBox16) && !o.flag(Opt::CheckBox17)) {
+        o.setFlag(Opt::CheckBox16, true);
+        o.setFlag(Opt::CheckBox17, true);
     }
     if (whole) {
         std::vector<std::string> rest = numbered("Chekcbox", 18, 35);
@@ -172,7 +172,8 @@ void loadSettings(LottoZahlen& app, SettingsStore& store)
     loadGroup(app, store, {"ZWEIPREIS", "EINPREIS"});
     loadGroup(app, store, {"ProxyHostEdit", "ProxyPortEdit"});
     if (!loadOne(app, store, "DateTimePicker2"))
-        o.setDate("DateTimePicker2", kFirstDrawDay);
+        o.setDate(Opt::DateTimePicker2, kFirstDrawDay);
+    o.normalize();
 }
 
 std::vector<std::string> saveOrder(bool windowNormal)
@@ -191,7 +192,7 @@ std::vector<std::string> saveOrder(bool windowNormal)
     return v;
 }
 
-void saveSettings(const LottoZahlen& app, SettingsStore& store, bool windowNormal)
+void saveSettings(const Session& app, SettingsStore& store, bool windowNormal)
 {
     const Options& o = app.options();
     for (const auto& name : saveOrder(windowNormal)) {
@@ -217,7 +218,7 @@ void saveSettings(const LottoZahlen& app, SettingsStore& store, bool windowNorma
     store.flush();
 }
 
-std::vector<std::pair<std::string, std::string>> storedValues(const LottoZahlen& app, bool windowNormal)
+std::vector<std::pair<std::string, std::string>> storedValues(const Session& app, bool windowNormal)
 {
     std::vector<std::pair<std::string, std::string>> v;
     for (const auto& name : saveOrder(windowNormal))
@@ -225,7 +226,7 @@ std::vector<std::pair<std::string, std::string>> storedValues(const LottoZahlen&
     return v;
 }
 
-bool setStoredValue(LottoZahlen& app, const std::string& name, const std::string& text)
+bool setStoredValue(Session& app, const std::string& name, const std::string& text)
 {
     const auto r = resolve(name);
     if (!r)

@@ -2,17 +2,35 @@
 
 #include "ground/Formats.h"
 #include "rules/Matching.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 namespace zf {
 
-void Loeschendertipp(LottoZahlen& app)
+int checkTips(Session& app)
 {
-    if (app.ports().dialogs->askYesNo(app.msg(50), app.msg(51)))
-        SpeedButton11Click(app);
+    app.matching.statistik = {};
+    if (!app.sortieren)
+        return 0;
+    const SheetCheck check = checkSheet(app.sheet(), app.current.zahl, app.matching);
+    if (app.options().flag(Opt::Winsound))
+        for (int i = 0; i < check.wins; ++i)
+            app.ports().sound->playAsync(app.home + app.soundName);
+    return check.best;
 }
 
-void SpeedButton11Click(LottoZahlen& app)
+void leaveCell(Session& app)
+{
+    if (app.sortieren)
+        checkTips(app);
+}
+
+void clearTipsAsking(Session& app)
+{
+    if (app.ports().dialogs->askYesNo(app.msg(Msg::ClearTipsQuestion), app.msg(Msg::ClearTipsCaption)))
+        clearTips(app);
+}
+
+void clearTips(Session& app)
 {
     TipSheet& s = app.sheet();
     for (int row = 0; row < TipSheet::kRows; ++row) {
@@ -26,22 +44,22 @@ void SpeedButton11Click(LottoZahlen& app)
     }
     const bool was = app.sortieren;
     app.sortieren = true;
-    Komplettcheck(app);
+    checkTips(app);
     app.sortieren = was;
 }
 
-void Label30Click(LottoZahlen& app, int row)
+void toggleLock(Session& app, int row)
 {
     app.sheet().setLocked(row, !app.sheet().locked(row));
 }
 
-void TippEditClick(LottoZahlen& app, int row)
+void editTipRow(Session& app, int row)
 {
-    app.form6.caption = std::to_string(row + 1) + ". " + app.msg(24);
-    TippEdit(app, TipSheet::cellControl(row, 0), TipSheet::cellControl(row, TipSheet::kCols - 1));
+    app.form6.caption = std::to_string(row + 1) + ". " + app.msg(Msg::Tip);
+    editTip(app, TipSheet::cellControl(row, 0));
 }
 
-void TippEdit(LottoZahlen& app, int anfang, int /*ende*/)
+void editTip(Session& app, int anfang)
 {
     // rows 13 and 14 interleave their control numbers, so the row follows from the first cell
     const auto first = TipSheet::cellOf(anfang);
@@ -63,7 +81,7 @@ void TippEdit(LottoZahlen& app, int anfang, int /*ende*/)
         form.setColour(*n, BoxColour::Yellow);
     }
 
-    const ModalResult result = app.ports().zahlenwahl ? app.ports().zahlenwahl->showModal(form) : ModalResult::Abort;
+    const ModalResult result = app.ports().zahlenwahl->showModal(form);
     if (result == ModalResult::Ok) {
         int c = 0;
         for (int n = 1; n <= NumberSelection::kNumbers && c < TipSheet::kCols; ++n)
@@ -75,17 +93,18 @@ void TippEdit(LottoZahlen& app, int anfang, int /*ende*/)
     form.bitBtn4Visible = false;
     for (int n = 1; n <= NumberSelection::kNumbers; ++n)
         form.setColour(n, BoxColour::Normal);
-    form.caption = app.msg(36);
-    Komplettcheck(app);
+    form.caption = app.msg(Msg::NumberSelection);
+    checkTips(app);
 }
 
-void SpeedButton13Click(LottoZahlen& app)
+void setLuckyNumber(Session& app)
 {
     const std::string def = std::to_string(app.random().below(99999));
-    const std::string answer = app.ports().dialogs->inputBox(app.msg(30) + " (1-99999999)?", app.msg(31), def);
+    const std::string answer = app.ports().dialogs->inputBox(app.msg(Msg::LuckyNumberCaption) + " (1-99999999)?",
+                                                             app.msg(Msg::LuckyNumberPrompt), def);
     if (const auto seed = tryToInt(answer)) {
         app.random().setSeed(static_cast<uint32_t>(*seed));
-        app.ports().feedback->setStatus(1, app.msg(32) + " " + std::to_string(*seed));
+        app.ports().feedback->setStatus(1, app.msg(Msg::GeneratorSeededWith) + " " + std::to_string(*seed));
     } else {
         app.random().setSeed(app.ports().clock->clockSeed());
     }

@@ -2,27 +2,32 @@
 
 namespace zf {
 
-class LottoZahlen;
+class Session;
 
 // Commands of the tip sheet. Rows are 0-based.
 
-// Asks (message 50, caption message 51), then clears like SpeedButton11Click.
-void Loeschendertipp(LottoZahlen& app);
+// Checks every tip against the current draw and plays the win sound for each
+// tip with two or more matches. Returns the best number of matches; does
+// nothing while sortieren is off.
+int checkTips(Session& s);
+// Leaving a number cell.
+void leaveCell(Session& s);
+
+// Asks first, then clears like clearTips.
+void clearTipsAsking(Session& s);
 // Empties every unlocked row (cells, dream number "-", labels) and runs the
 // tip check with the check switched on for the call; asks nothing.
-void SpeedButton11Click(LottoZahlen& app);
+void clearTips(Session& s);
 
-// The row label's click: locks or unlocks the row.
-void Label30Click(LottoZahlen& app, int row);
+// Locks or unlocks a row.
+void toggleLock(Session& s, int row);
 
-// The edit button of a row (Tipp1EditClick .. Tipp12EditClick,
-// SpeedButton19Click, SpeedButton20Click).
-void TippEditClick(LottoZahlen& app, int row);
-// Per-tip edit of the row whose first and last cells are EditAnfang and EditEnde,
-// through the number selection dialog in tip mode.
-void TippEdit(LottoZahlen& app, int anfang, int ende);
+// Edits a row's numbers in the number selection dialog.
+void editTipRow(Session& s, int row);
+// The same for the row whose first cell has control number `firstCell`.
+void editTip(Session& s, int firstCell);
 
-// "Glückszahl setzen": seeds the program's generator with the user's number.
-void SpeedButton13Click(LottoZahlen& app);
+// Seeds the program's generator with the user's lucky number.
+void setLuckyNumber(Session& s);
 
 } // namespace zf

@@ -26,19 +26,19 @@ TEST(NumberBoxes, ClicksStepTheWeight)
 
     // right button on a ticked box with weight 1
     form.setWeight(8, "1");
-    form.CheckBox17MouseDown(8, true);
+    form.mouseReleased(8, true);
     EXPECT_FALSE(form.box(8).checked);
     EXPECT_EQ(form.box(8).weight, "0");
 
     // right button on an unticked box: only the status text changes
-    form.CheckBox17MouseDown(7, true);
+    form.mouseReleased(7, true);
     EXPECT_FALSE(form.box(7).checked);
     EXPECT_EQ(form.box(7).weight, "4");
     EXPECT_EQ(form.statusText, "Die Zahl 7 geht mit der Gewichtung 4 in die Berechnung ein");
 
     // a weight that is not a number becomes 0 and unticks the box
     form.setWeight(9, "x");
-    form.CheckBox1Click(9);
+    form.boxClicked(9);
     EXPECT_FALSE(form.box(9).checked);
     EXPECT_EQ(form.box(9).weight, "0");
 
@@ -61,7 +61,7 @@ TEST(ValueList, SavesAndLoadsTicksAndWeights)
     form.setChecked(40, true);
     form.setWeight(40, "12");
     dialogs.fileAnswer = dir.file("liste.zwl");
-    form.SpeedButton1Click(dialogs, 46000);
+    form.saveListAsking(dialogs, 46000);
     EXPECT_EQ(form.box(5).weight, "1");
     std::string expected;
     for (int n = 1; n <= 40; ++n)
@@ -69,7 +69,7 @@ TEST(ValueList, SavesAndLoadsTicksAndWeights)
     EXPECT_EQ(dir.read("liste.zwl"), expected);
 
     NumberSelection back;
-    back.SpeedButton2Click(dialogs, 46000);
+    back.loadListAsking(dialogs, 46000);
     for (int n = 1; n <= 40; ++n) {
         EXPECT_EQ(back.box(n).checked, n == 5 || n == 40) << n;
         EXPECT_EQ(back.box(n).weight, n == 40 ? "12" : "1") << n;
@@ -95,12 +95,12 @@ TEST(RandomDraw, DrawsSixDifferentNumbersAndFixesOneMorePerStop)
     for (uint64_t seed = 1; seed <= 20; ++seed) {
         Random random(seed);
         NumberSelection form;
-        form.CheckBox17MouseDown(3, true); // a right click before must not matter
-        form.BitBtn4Click();
+        form.mouseReleased(3, true); // a right click before must not matter
+        form.startRandomDraw();
         ASSERT_TRUE(form.timerOn);
         std::vector<int> fixed;
         for (int stop = 1; stop <= 6; ++stop) {
-            form.Timer1Timer(random);
+            form.randomDrawTick(random);
             EXPECT_EQ(form.bitBtn4Caption, std::to_string(stop) + " Stopp");
             std::set<int> ticked;
             for (int n = 1; n <= NumberSelection::kNumbers; ++n)
@@ -112,7 +112,7 @@ TEST(RandomDraw, DrawsSixDifferentNumbersAndFixesOneMorePerStop)
             for (size_t i = 0; i < fixed.size(); ++i)
                 EXPECT_EQ(form.tippreihe[i + 1], fixed[i]);
             fixed.push_back(form.tippreihe[stop]);
-            form.BitBtn4Click();
+            form.startRandomDraw();
         }
         EXPECT_FALSE(form.timerOn);
         EXPECT_EQ(form.bitBtn4Caption, "Zufall");
@@ -124,9 +124,9 @@ TEST(RandomDraw, AStopBeforeTheFirstTickFixesNothing)
 {
     Random random(7);
     NumberSelection form;
-    form.BitBtn4Click();
-    form.BitBtn4Click(); // pressed again before the timer ticked
-    form.Timer1Timer(random);
+    form.startRandomDraw();
+    form.startRandomDraw(); // pressed again before the timer ticked
+    form.randomDrawTick(random);
     EXPECT_EQ(form.bitBtn4Caption, "1 Stopp");
     int ticked = 0;
     for (int n = 1; n <= NumberSelection::kNumbers; ++n)

@@ -104,10 +104,8 @@ class FakeFeedback : public Feedback {
 public:
     std::string status[2];
     int busyDepth = 0;
-    int processed = 0;
     std::vector<Page> pages;
-    std::function<void()> onProcessEvents; // plays the user's part during long loops
-    std::vector<std::string> panel1;       // every text of status panel 1 in order
+    std::vector<std::string> panel1; // every text of status panel 1 in order
     void setStatus(int panel, const std::string& t) override
     {
         status[panel] = t;
@@ -116,11 +114,22 @@ public:
     }
     void setBusy(bool b) override { busyDepth += b ? 1 : -1; }
     void showPage(Page p) override { pages.push_back(p); }
-    void processEvents() override
+};
+
+// A job's progress as the tests watch it: every report, and the user's part
+// (a stop press, a change of options) played from inside the job.
+class FakeProgress : public Progress {
+public:
+    std::vector<std::string> texts;
+    int lastK = 0, lastN = 0;
+    std::function<void(int k, int n, const std::string& text)> onReport;
+    void report(int k, int n, const std::string& text) override
     {
-        ++processed;
-        if (onProcessEvents)
-            onProcessEvents();
+        texts.push_back(text);
+        lastK = k;
+        lastN = n;
+        if (onReport)
+            onReport(k, n, text);
     }
 };
 

@@ -3,7 +3,7 @@
 #include "fakes/DrawText.h"
 #include "fakes/Fakes.h"
 #include "fakes/TempDir.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 #include <sstream>
 #include <string>
@@ -66,7 +66,7 @@ struct AppFixture {
     FakeFeedback feedback;
     FakeSound sound;
     FakeZahlenwahl zahlenwahl;
-    LottoZahlen app{Ports{&store, &clock, &dialogs, &feedback, &sound, nullptr, nullptr, &zahlenwahl}};
+    Session app{Ports{&store, &clock, &dialogs, &feedback, &sound, nullptr, nullptr, &zahlenwahl}};
 
     AppFixture()
     {

@@ -1,16 +1,19 @@
 #include "fakes/DrawText.h"
 #include "fakes/Fakes.h"
 #include "ground/Formats.h"
+#include "gui/JobRunner.h"
 #include "gui/LottotippPage.h"
 #include "gui/MainWindow.h"
 #include "gui/QtFeedback.h"
 #include "platform/QtSettingsStore.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -30,7 +33,7 @@ struct Program {
     test::FakeDialogs dialogs;
     QtFeedback feedback;
     test::FakeSound sound;
-    LottoZahlen app;
+    Session app;
     TForm1 window;
 
     Program()
@@ -60,8 +63,8 @@ struct Program {
     // A calculation that cannot find a second tip runs until stopped.
     void endless()
     {
-        app.options().setInt("UpDown7", 30000);
-        app.options().setInt("UpDown1", 250);
+        app.options().setInt(Opt::UpDown7, 30000);
+        app.options().setInt(Opt::UpDown1, 250);
     }
 };
 
@@ -71,7 +74,8 @@ class CalcWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void buttonFillsTheSheetTheSameWayForTheSameSeed();
-    void secondPressStopsAndLongCommandsWait();
+    void runsOffTheWindowThreadAndStopsAtTheSecondPress();
+    void escapeStopsIt();
     void closingStopsTheCalculationFirst();
     void spinControlsLimitEachOther();
 };
@@ -81,53 +85,82 @@ void CalcWindowTest::buttonFillsTheSheetTheSameWayForTheSameSeed()
     Program p;
     p.app.random().setSeed(4);
     QTest::mouseClick(p.button(), Qt::LeftButton);
+    QTRY_VERIFY(!p.window.jobs()->running());
     const auto first = p.rows();
     for (const std::string& row : first)
         QVERIFY2(row.find(",,") == std::string::npos && row.back() != '-', row.c_str());
-    QCOMPARE(p.status(), QString::fromStdString(p.app.msg(26)));
+    QCOMPARE(p.status(), QString::fromStdString(p.app.msg(Msg::CalcFinished)));
     QCOMPARE(p.button()->text(), QString("Tipps &berechnen"));
 
     p.app.random().setSeed(4);
     p.window.berechnenAction()->trigger();
+    QTRY_VERIFY(!p.window.jobs()->running());
     QCOMPARE(p.rows(), first);
 }
 
-void CalcWindowTest::secondPressStopsAndLongCommandsWait()
+void CalcWindowTest::runsOffTheWindowThreadAndStopsAtTheSecondPress()
 {
     Program p;
     p.endless();
     // a command button of another page and the update in the menu
     auto* other = new QPushButton("Aktualisieren", p.window.pages()->widget(3));
     QAction* update = p.window.aktualisierenAction();
-    QString whileRunning, progress;
-    bool otherEnabled = true, updateEnabled = true;
-    QTimer::singleShot(300, [&] {
-        whileRunning = p.button()->text();
-        progress = p.status();
-        otherEnabled = other->isEnabled();
-        updateEnabled = update->isEnabled();
-        QTest::mouseClick(p.button(), Qt::LeftButton);
-    });
+    auto* bar = p.window.findChild<QProgressBar*>("JobProgress");
+    QVERIFY(bar);
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(10);
+
     QTest::mouseClick(p.button(), Qt::LeftButton);
-    QCOMPARE(whileRunning, QString::fromStdString(p.app.msg(16)));
-    QVERIFY2(progress.contains("QS: "), qPrintable(progress));
-    QVERIFY(!otherEnabled && !updateEnabled);
+    QVERIFY(p.window.jobs()->running());
+    QCOMPARE(p.button()->text(), QString::fromStdString(p.app.msg(Msg::StopCalculation)));
+    QVERIFY(!other->isEnabled() && !update->isEnabled());
+    // the window keeps working: timers fire, pages change, the bar and the progress line move
+    QTRY_VERIFY(p.status().contains("QS: "));
+    QTRY_VERIFY(bar->isVisible() && bar->value() > 0);
+    const int before = bar->value();
+    for (int page = 0; page < p.window.pages()->count(); ++page)
+        p.window.pages()->setCurrentIndex(page);
+    QTRY_VERIFY(ticks > 10);
+    QTRY_VERIFY(bar->value() > before);
+
+    QElapsedTimer stop;
+    stop.start();
+    QTest::mouseClick(p.button(), Qt::LeftButton);
+    QTRY_VERIFY(!p.window.jobs()->running());
+    QVERIFY2(stop.elapsed() < 2000, qPrintable(QString::number(stop.elapsed())));
+    QVERIFY(!bar->isVisible());
     QVERIFY(other->isEnabled() && update->isEnabled());
     QCOMPARE(p.button()->text(), QString("Tipps &berechnen"));
-    QCOMPARE(p.status(), QString::fromStdString(p.app.msg(26)));
-    QVERIFY(p.app.calc.runs < p.app.laufMax);
-    QVERIFY(!p.app.berechnunglaeuft);
+    QCOMPARE(p.status(), QString::fromStdString(p.app.msg(Msg::CalcFinished)));
+    QVERIFY(p.app.calc.runs > 0 && p.app.calc.runs < p.app.runBudget());
+    QVERIFY(!p.app.calc.active);
+    QCOMPARE(p.app.options().integer(Opt::UpDown1), 250); // the run relaxed its own copy only
+}
+
+void CalcWindowTest::escapeStopsIt()
+{
+    Program p;
+    p.endless();
+    QTest::mouseClick(p.button(), Qt::LeftButton);
+    QTRY_VERIFY(p.status().contains("QS: "));
+    QTest::keyClick(&p.window, Qt::Key_Escape);
+    QTRY_VERIFY(!p.window.jobs()->running());
+    QVERIFY(!p.app.calc.active);
+    QCOMPARE(p.button()->text(), QString("Tipps &berechnen"));
 }
 
 void CalcWindowTest::closingStopsTheCalculationFirst()
 {
     Program p;
     p.endless();
-    QTimer::singleShot(200, &p.window, &QWidget::close);
     QTest::mouseClick(p.button(), Qt::LeftButton);
-    QVERIFY(!p.app.calc.active);
-    QTRY_VERIFY(!p.window.isVisible());
-    QCOMPARE(p.app.options().integer("UpDown1"), 250); // saved as it stands
+    QTRY_VERIFY(p.status().contains("QS: "));
+    p.window.close();
+    QVERIFY(!p.window.jobs()->running());
+    QVERIFY(!p.window.isVisible());
+    QCOMPARE(p.app.options().integer(Opt::UpDown1), 250); // saved as it stands
 }
 
 void CalcWindowTest::spinControlsLimitEachOther()
@@ -138,22 +171,17 @@ void CalcWindowTest::spinControlsLimitEachOther()
     auto* most = p.window.findChild<QSpinBox*>("UpDown3");
     auto* least = p.window.findChild<QSpinBox*>("UpDown9");
     QVERIFY(even && odd && most && least);
+    // the two minimums never ask for more than six numbers together
     odd->setValue(4);
-    QTest::mousePress(even, Qt::LeftButton);
-    QCOMPARE(even->maximum(), 2);
-    QTest::mouseRelease(even, Qt::LeftButton);
-    even->setValue(2);
-    QTest::mousePress(odd, Qt::LeftButton);
-    QCOMPARE(odd->maximum(), 4);
-
+    even->setValue(5);
+    QCOMPARE(even->value(), 2);
+    QCOMPARE(p.app.options().integer(Opt::UpDown15), 2);
+    // the minimum overlap stays at or below the maximum
     most->setValue(3);
-    least->setValue(1);
-    QTest::mousePress(most, Qt::LeftButton);
-    QCOMPARE(least->maximum(), 3);
-    QCOMPARE(most->minimum(), 1);
-    least->setValue(2);
-    QTest::mouseRelease(least, Qt::LeftButton);
-    QCOMPARE(most->minimum(), 2);
+    least->setValue(5);
+    QCOMPARE(least->value(), 3);
+    most->setValue(1);
+    QCOMPARE(most->value(), 3);
 }
 
 QTEST_MAIN(CalcWindowTest)

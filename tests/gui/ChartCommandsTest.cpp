@@ -5,7 +5,7 @@
 #include "gui/ChartView.h"
 #include "gui/MainWindow.h"
 #include "rules/Charts.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -22,7 +22,7 @@ class ChartCommandsTest : public QObject {
     FakeClock clock;
     FakeDialogs dialogs;
     FakeFeedback feedback;
-    LottoZahlen app{Ports{nullptr, &clock, &dialogs, &feedback, nullptr, nullptr, nullptr}};
+    Session app{Ports{nullptr, &clock, &dialogs, &feedback, nullptr, nullptr, nullptr}};
 
 private slots:
     void initTestCase()

@@ -3,7 +3,8 @@
 #include "fakes/Fakes.h"
 #include "fakes/TempDir.h"
 #include "rules/Charts.h"
-#include "session/LottoZahlen.h"
+#include "session/DrawCommands.h"
+#include "session/Session.h"
 
 #include <QGraphicsTextItem>
 #include <QTextDocument>
@@ -34,7 +35,7 @@ class ChartViewTest : public QObject {
 
     TempDir dir;
     FakeClock clock;
-    LottoZahlen app{Ports{nullptr, &clock, nullptr, nullptr, nullptr, nullptr, nullptr}};
+    Session app{Ports{nullptr, &clock, nullptr, nullptr, nullptr, nullptr, nullptr}};
 
 private slots:
     void initTestCase()
@@ -53,7 +54,7 @@ private slots:
         app.chart().series1Visible = true;
         app.chartChanged();
         QVERIFY(view.chart()->series().contains(view.series1()));
-        SpeedButton2Click(app);
+        showChart(app, ChartKind::Numbers);
         QCOMPARE(view.bars()->count(), 40);
         QCOMPARE(view.bars()->at(4), 2.0);
         QCOMPARE(view.barColour(4), QColor(0xFF0000));
@@ -76,11 +77,11 @@ private slots:
 
         // An empty range still gets an axis of some height.
         writeDrawFile(app.drawFilePath(), {});
-        Button2Click(app);
+        showChart(app, ChartKind::Pairs);
         QCOMPARE(view.leftAxis()->min(), 0.0);
         QCOMPARE(view.leftAxis()->max(), 1.0);
         // No cross sum at all: no bars, and the axis shows the new title.
-        SpeedButton9Click(app);
+        showChart(app, ChartKind::CrossSums);
         QCOMPARE(view.bars()->count(), 0);
         QTRY_VERIFY(drawsText(view, QString::fromUtf8("Häufigkeit der Quersummen")));
     }
@@ -93,11 +94,11 @@ private slots:
         view.resize(900, 500);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        SpeedButton9Click(app);
+        showChart(app, ChartKind::CrossSums);
         QCOMPARE(view.bars()->count(), 205);
         QTRY_VERIFY(!view.series2()->isLabelsVisible());
         QVERIFY(view.bottomAxis()->tickInterval() >= 5);
-        Button9Click(app);
+        showChart(app, ChartKind::Primes);
         QTRY_VERIFY(view.series2()->isLabelsVisible());
         QCOMPARE(view.bottomAxis()->tickInterval(), 1.0);
     }

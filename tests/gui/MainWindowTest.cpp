@@ -8,7 +8,7 @@
 #include "gui/OptionBinder.h"
 #include "gui/QtFeedback.h"
 #include "platform/QtSettingsStore.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,7 +39,7 @@ struct Program {
     test::FakeFeedback feedback;
     test::FakeSound sound;
     test::FakeShell shell;
-    LottoZahlen app;
+    Session app;
     TForm1 window;
 
     Program(const QString& dir, QStringList args = {})
@@ -161,26 +161,26 @@ void MainWindowTest::controlsAndModelFollowEachOther()
     Options& o = p.app.options();
 
     p.find<QCheckBox>("CheckBox1")->click();
-    QVERIFY(o.flag("CheckBox1"));
+    QVERIFY(o.flag(Opt::CheckBox1));
     p.find<QSpinBox>("UpDown7")->setValue(120);
-    QCOMPARE(o.integer("UpDown7"), 120);
-    QCOMPARE(p.app.laufMax, 120000);
+    QCOMPARE(o.integer(Opt::UpDown7), 120);
+    QCOMPARE(p.app.runBudget(), 120000);
     auto* fee = p.find<QLineEdit>("Edit81");
     fee->clear();
     QTest::keyClicks(fee, "0,75");
-    QCOMPARE(o.text("Edit81"), std::string("0,75"));
+    QCOMPARE(o.text(Opt::Edit81), std::string("0,75"));
     p.find<QGroupBox>("RadioGroup1")->findChild<QButtonGroup*>()->button(2)->click();
-    QCOMPARE(o.integer("RadioGroup1"), 2);
+    QCOMPARE(o.integer(Opt::RadioGroup1), 2);
     p.find<QDateEdit>("DateTimePicker2")->setDate(QDate(2024, 1, 4));
-    QCOMPARE(o.date("DateTimePicker2"), double(dayOfDate(QDate(2024, 1, 4))));
+    QCOMPARE(o.date(Opt::DateTimePicker2), double(dayOfDate(QDate(2024, 1, 4))));
 
-    o.setFlag("CheckBox14", false);
+    o.setFlag(Opt::CheckBox14, false);
     QVERIFY(!p.find<QCheckBox>("CheckBox14")->isChecked());
-    o.setInt("UpDown18", 9999); // clamped like the spin control
+    o.setInt(Opt::UpDown18, 9999); // clamped like the spin control
     QCOMPARE(p.find<QLineEdit>("Edit92")->text(), QString("500"));
-    o.setText("ProxyHostEdit", "proxy.local");
+    o.setText(Opt::ProxyHostEdit, "proxy.local");
     QCOMPARE(p.find<QLineEdit>("ProxyHostEdit")->text(), QString("proxy.local"));
-    o.setInt("RadioGroup1", -1);
+    o.setInt(Opt::RadioGroup1, -1);
     QCOMPARE(p.find<QGroupBox>("RadioGroup1")->findChild<QButtonGroup*>()->checkedId(), -1);
 
     p.app.setDateTimePicker1(dayOfDate(QDate(2024, 2, 1)));
@@ -251,7 +251,7 @@ void MainWindowTest::onlyAHeightChangeRescales()
     p.window.resize(p.window.width(), 700);
     QCOMPARE(p.window.groesse, 700);
     QVERIFY(qAbs(p.fontSize() - designed) < 0.01);
-    QCOMPARE(p.app.options().integer("height"), 700);
+    QCOMPARE(p.app.options().integer(Opt::height), 700);
 }
 
 void MainWindowTest::printModeClosesAfterStartUp_data()
@@ -284,7 +284,7 @@ void MainWindowTest::languageMenuMarksTheChosenLanguage()
     auto* german = p.window.findChild<QAction*>("Deutsch1");
     QVERIFY(german->isChecked());
     italian->trigger();
-    QCOMPARE(p.app.options().integer("Sprache"), 9);
+    QCOMPARE(p.app.options().integer(Opt::Sprache), 9);
     QVERIFY(italian->isChecked());
     QVERIFY(!german->isChecked());
     QStringList items;

@@ -3,7 +3,7 @@
 #include "fakes/TempDir.h"
 #include "gui/MainWindow.h"
 #include "gui/Zahlenwahl.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,7 +32,7 @@ class TipSheetViewTest : public QObject {
         FakeFeedback feedback;
         FakeSound sound;
         TForm6 form6;
-        LottoZahlen app{Ports{&store, &clock, &dialogs, &feedback, &sound, nullptr, nullptr, &form6}};
+        Session app{Ports{&store, &clock, &dialogs, &feedback, &sound, nullptr, nullptr, &form6}};
         TForm1 window{app, QString::fromStdString(dir.home())};
 
         Program()
@@ -158,7 +158,7 @@ private slots:
         for (const char* c : cells)
             shown << p.find<QLineEdit>(c)->text();
         QCOMPARE(shown.join(','), QString("5,9,12,22,30,38"));
-        QCOMPARE(p.app.form6.caption, p.app.msg(36));
+        QCOMPARE(p.app.form6.caption, p.app.msg(Msg::NumberSelection));
     }
 
     void theRandomDrawTicksSixNumbers()

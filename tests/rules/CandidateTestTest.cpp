@@ -2,7 +2,9 @@
 
 #include "CalcFixture.h"
 #include "ground/Error.h"
+#include "rules/DrawLines.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -12,7 +14,7 @@ using namespace zf::test;
 namespace {
 
 struct CandidateFixture : CalcFixture {
-    CandidateTest test{app};
+    std::array<DrawNumbers, 3> reference{};
 
     // every condition off, so a table row switches on only what it tests
     void neutral()
@@ -24,28 +26,52 @@ struct CandidateFixture : CalcFixture {
         set("UpDown1", 21);
         set("UpDown2", 279);
     }
-    // "CheckBox8=1 UpDown3=2"
-    void options(const std::string& settings)
+    // The rules as a calculation starting now would take them.
+    CandidateRules rules() const { return CandidateRules::from(app.options(), app.dateTimePicker1); }
+    // The draw file as a calculation starting now would see it; none without a file.
+    DrawSnapshot snapshot()
     {
-        std::istringstream in(settings);
-        std::string kv;
-        while (in >> kv)
-            set(kv.substr(0, kv.find('=')).c_str(), std::stoi(kv.substr(kv.find('=') + 1)));
+        if (!app.drawFile().exists())
+            return std::make_shared<const std::vector<Draw>>();
+        return app.drawSnapshot();
+    }
+    CandidateTest fresh(const CandidateRules& r) { return CandidateTest(r, snapshot(), reference); }
+    CandidateTest fresh() { return fresh(rules()); }
+
+    bool accepts(CandidateTest& test, const std::string& candidate)
+    {
+        const Candidate t = tip(candidate);
+        return test.test(t, sum(t));
     }
     bool accepts(const std::string& candidate)
     {
-        const Tip t = tip(candidate);
+        CandidateTest test = fresh();
+        return accepts(test, candidate);
+    }
+    // The history tests alone: the recent-draws test, and the whole window only when asked.
+    bool recentNone(const Candidate& t, int matches, int draws)
+    {
+        CandidateRules r = rules();
+        r.historyOn = true;
+        r.recentMatches = matches;
+        r.recentDraws = draws;
+        CandidateTest test = fresh(r);
+        return test.test(t, sum(t));
+    }
+    bool windowNone(const Candidate& t)
+    {
+        CandidateRules r = rules();
+        r.historyOn = true;
+        r.recentDraws = 0; // an empty recent window lets the whole window decide alone
+        r.wholeWindowOn = true;
+        CandidateTest test = fresh(r);
         return test.test(t, sum(t));
     }
 };
 
-RefDraw ref(const std::string& text)
+DrawNumbers ref(const std::string& text)
 {
-    const Draw d = drawFromText("01.01.2025 " + text);
-    RefDraw r{};
-    for (int i = 0; i < 8; ++i)
-        r[i + 1] = d.zahlen[i];
-    return r;
+    return numbersOf(drawFromText("01.01.2025 " + text));
 }
 
 struct Case {
@@ -88,68 +114,86 @@ TEST_F(CandidateFixture, ArithmeticConditionsInTheirOrder)
         {"CheckBox26=1 UpDown16=3", "1,3,5,6,8,10", true},
         {"CheckBox22=1 UpDown10=2", "1,4,6,8,9,10", true}, // primes only with the history tests
     };
+    reference = {ref("2 9 14 22 31 38 Z15 D3"), ref("1 2 3 4 5 6 D1"), ref("35 36 37 38 39 40 D2")};
     for (const Case& c : cases) {
         neutral();
-        options(c.options);
-        test.clearAccepted();
+        setAll(c.options);
+        CandidateTest test = fresh();
         test.addAccepted(tip("1,2,3,4,5,6"));
         test.addAccepted(tip("7,8,9,10,11,12"));
-        test.setReferenceDraws(ref("2 9 14 22 31 38 Z15 D3"), ref("1 2 3 4 5 6 D1"), ref("35 36 37 38 39 40 D2"));
-        EXPECT_EQ(accepts(c.candidate), c.accepted) << c.options << " / " << c.candidate;
+        EXPECT_EQ(accepts(test, c.candidate), c.accepted) << c.options << " / " << c.candidate;
     }
 }
 
 TEST_F(CandidateFixture, PrimesAndHistoryOnlyWithCheckBox28)
 {
     neutral();
-    options("CheckBox22=1 UpDown10=2 CheckBox9=1 UpDown6=4");
-    // no draw file at all: without CheckBox28 nothing is read
-    EXPECT_TRUE(accepts("1,4,6,8,9,10"));
+    setAll("CheckBox22=1 UpDown10=2 CheckBox9=1 UpDown6=4");
+    // no draw file at all: without CheckBox28 no history test runs
+    CandidateTest without = fresh();
+    EXPECT_TRUE(accepts(without, "1,4,6,8,9,10"));
+    EXPECT_FALSE(without.takeHistoryTested());
     draws({"03.11.2025 10 11 12 13 14 15 D2"});
     set("CheckBox28", 1);
     app.setDateTimePicker1(*parseDate("04.12.2025"));
-    EXPECT_FALSE(accepts("1,4,6,8,9,10")); // no prime
-    EXPECT_TRUE(accepts("2,3,6,8,9,10"));
-    EXPECT_FALSE(accepts("2,3,10,11,12,13")); // four of the draw
-    EXPECT_TRUE(app.chart().bars.empty());
+    CandidateTest with = fresh();
+    EXPECT_FALSE(accepts(with, "1,4,6,8,9,10")); // no prime
+    EXPECT_TRUE(with.takeHistoryTested());       // the calculation clears the chart after it
+    EXPECT_FALSE(with.takeHistoryTested());
+    EXPECT_TRUE(accepts(with, "2,3,6,8,9,10"));
+    EXPECT_FALSE(accepts(with, "2,3,10,11,12,13")); // four of the draw
 }
 
 TEST_F(CandidateFixture, RecentDrawsWindowEndsOnThePickerDate)
 {
+    neutral();
     draws({"30.10.2025 1 2 3 4 5 6 D1", "03.11.2025 10 11 12 13 14 15 D2", "04.12.2025 20 21 22 23 24 25 D3",
            "08.12.2025 30 31 32 33 34 35 D4"});
-    app.setDateTimePicker1(*parseDate("04.12.2025"));                    // a Thursday; 10 draws look back 35 days
-    EXPECT_TRUE(test.dreierodervierer(tip("1,2,3,26,27,28"), 6, 3, 10)); // exactly 35 days before
-    EXPECT_FALSE(test.dreierodervierer(tip("10,11,12,26,27,28"), 6, 3, 10));
-    EXPECT_FALSE(test.dreierodervierer(tip("20,21,22,36,37,38"), 6, 3, 10)); // the Thursday itself
-    EXPECT_TRUE(test.dreierodervierer(tip("30,31,32,36,37,38"), 6, 3, 10));  // after the picker
-    EXPECT_TRUE(test.dreierodervierer(tip("10,11,26,27,28,29"), 6, 3, 10));
-    EXPECT_TRUE(test.dreierodervierer(tip("10,11,12,26,27,28"), 6, 3, 8)); // 28 days: 03.11. is out
-    EXPECT_FALSE(test.dreierodervierer(tip("1,2,3,26,27,28"), 6, 3, 11));  // 38.5 days
-    set("CheckBox17", 0);                                                  // Monday draws do not count
-    EXPECT_TRUE(test.dreierodervierer(tip("10,11,12,26,27,28"), 6, 3, 10));
+    app.setDateTimePicker1(*parseDate("04.12.2025"));      // a Thursday; 10 draws look back 35 days
+    EXPECT_TRUE(recentNone(tip("1,2,3,26,27,28"), 3, 10)); // exactly 35 days before
+    EXPECT_FALSE(recentNone(tip("10,11,12,26,27,28"), 3, 10));
+    EXPECT_FALSE(recentNone(tip("20,21,22,36,37,38"), 3, 10)); // the Thursday itself
+    EXPECT_TRUE(recentNone(tip("30,31,32,36,37,38"), 3, 10));  // after the picker
+    EXPECT_TRUE(recentNone(tip("10,11,26,27,28,29"), 3, 10));
+    EXPECT_TRUE(recentNone(tip("10,11,12,26,27,28"), 3, 8)); // 28 days: 03.11. is out
+    EXPECT_FALSE(recentNone(tip("1,2,3,26,27,28"), 3, 11));  // 38.5 days
+    set("CheckBox17", 0);                                    // Monday draws do not count
+    EXPECT_TRUE(recentNone(tip("10,11,12,26,27,28"), 3, 10));
+    set("CheckBox17", 1);
+
+    // the same through the options, and the second window with its own pair
+    setAll("CheckBox28=1 UpDown17=3 UpDown18=10");
+    EXPECT_FALSE(accepts("10,11,12,26,27,28"));
+    setAll("UpDown17=4 CheckBox34=1 UpDown20=3 UpDown21=10");
+    EXPECT_FALSE(accepts("10,11,12,26,27,28"));
+    setAll("UpDown21=8");
+    EXPECT_TRUE(accepts("10,11,12,26,27,28"));
 }
 
 TEST_F(CandidateFixture, WholeWindowOpenAtItsStartAndWithTheSpareSlot)
 {
+    neutral();
     draws({"30.10.2025 1 2 3 4 5 6 D1", "03.11.2025 10 11 12 13 14 15 Z16 D2"});
     app.setDateTimePicker1(*parseDate("04.12.2025"));
-    app.options().setDate("DateTimePicker2", *parseDate("30.10.2025"));
+    app.options().setDate(Opt::DateTimePicker2, *parseDate("30.10.2025"));
     set("UpDown6", 6);
-    set("CheckBox35", 0);
-    EXPECT_TRUE(test.Secheroderfuenfer(tip("1,2,3,4,5,6"))); // the start is outside
-    EXPECT_FALSE(test.Secheroderfuenfer(tip("10,11,12,13,14,15")));
-    EXPECT_TRUE(test.Secheroderfuenfer(tip("10,11,12,13,14,16")));
+    EXPECT_TRUE(windowNone(tip("1,2,3,4,5,6"))); // the start is outside
+    EXPECT_FALSE(windowNone(tip("10,11,12,13,14,15")));
+    EXPECT_TRUE(windowNone(tip("10,11,12,13,14,16")));
     set("CheckBox35", 1);
-    EXPECT_FALSE(test.Secheroderfuenfer(tip("10,11,12,13,14,16"))); // five and the spare slot
-    EXPECT_EQ(app.aktDatum, *parseDate("30.10.2025"));
-    EXPECT_EQ(app.dfb, *parseDate("04.12.2025"));
+    EXPECT_FALSE(windowNone(tip("10,11,12,13,14,16"))); // five and the spare slot
+    // through the options: 4 draws look back 14 days, so only the whole window sees 03.11.
+    setAll("CheckBox28=1 CheckBox9=1 UpDown17=6 UpDown18=4");
+    EXPECT_FALSE(accepts("10,11,12,13,14,16"));
+    set("CheckBox9", 0);
+    EXPECT_TRUE(accepts("10,11,12,13,14,16"));
 }
 
 // The masks must give exactly what counting each draw as the tip check does
 // gives, also for draws with a number twice or a spare number.
 TEST_F(CandidateFixture, HistoryTestsCountLikeAScanOfTheFile)
 {
+    neutral();
     std::vector<Draw> all;
     Random rng(7);
     int day = kFirstDrawDay;
@@ -164,8 +208,8 @@ TEST_F(CandidateFixture, HistoryTestsCountLikeAScanOfTheFile)
     }
     DrawFile(app.drawFilePath()).rewrite(all, "t.tmp");
     app.setDateTimePicker1(day - 100);
-    app.options().setDate("DateTimePicker2", kFirstDrawDay + 200);
-    auto naive = [&](const Tip& t, double start, int threshold, bool zusatz) {
+    app.options().setDate(Opt::DateTimePicker2, kFirstDrawDay + 200);
+    auto naive = [&](const Candidate& t, double start, int threshold, bool zusatz) {
         for (const Draw& d : all) {
             if (!(start < d.datum && d.datum <= app.dateTimePicker1))
                 continue;
@@ -182,7 +226,7 @@ TEST_F(CandidateFixture, HistoryTestsCountLikeAScanOfTheFile)
         return true;
     };
     for (int round = 0; round < 400; ++round) {
-        Tip t{};
+        Candidate t{};
         for (int p = 0; p < 6;) {
             const auto v = static_cast<uint8_t>(1 + rng.below(16));
             if (std::find(t.begin(), t.begin() + p, v) == t.begin() + p)
@@ -193,34 +237,42 @@ TEST_F(CandidateFixture, HistoryTestsCountLikeAScanOfTheFile)
         set("CheckBox35", zusatz);
         const int threshold = 2 + round % 5;
         const int ziehzahl = 4 + round % 60;
-        EXPECT_EQ(test.dreierodervierer(t, 6, threshold, ziehzahl),
+        EXPECT_EQ(recentNone(t, threshold, ziehzahl),
                   naive(t, app.dateTimePicker1 - ziehzahl * 3.5, threshold, zusatz));
         set("UpDown6", 4 + round % 3);
-        EXPECT_EQ(test.Secheroderfuenfer(t), naive(t, app.dateTimePicker2(), 4 + round % 3, zusatz));
+        EXPECT_EQ(windowNone(t), naive(t, app.dateTimePicker2(), 4 + round % 3, zusatz));
     }
 }
 
-TEST_F(CandidateFixture, FileChangesReachTheTests)
+// Each calculation sees the draw file as it stood when it started; a later
+// change reaches the next one, whoever wrote it.
+TEST_F(CandidateFixture, FileChangesReachTheNextSnapshotOnly)
 {
+    neutral();
     app.setDateTimePicker1(*parseDate("04.12.2025"));
     set("UpDown6", 6);
+    writeDrawFile(dir.file("other.dat"), {"03.11.2025 7 8 9 10 11 12 D2"});
     draws({"03.11.2025 10 11 12 13 14 15 D2"});
-    const Tip t = tip("1,2,3,4,5,6");
-    EXPECT_TRUE(test.Secheroderfuenfer(t));
+    const Candidate t = tip("1,2,3,4,5,6");
+    CandidateRules r = rules();
+    r.historyOn = true;
+    r.recentDraws = 0;
+    r.wholeWindowOn = true;
+    EXPECT_TRUE(fresh(r).test(t, sum(t)));
+    CandidateTest running = fresh(r);
 
     draws({"03.11.2025 1 2 3 4 5 6 D2"}); // written by the program
-    EXPECT_FALSE(test.Secheroderfuenfer(t));
+    EXPECT_FALSE(fresh(r).test(t, sum(t)));
+    EXPECT_TRUE(running.test(t, sum(t))); // a running calculation keeps its draws
 
     // written by someone else: same size, other time
     const std::string path = app.drawFilePath();
     const auto stamp = std::filesystem::last_write_time(path);
-    writeDrawFile(dir.file("other.dat"), {"03.11.2025 7 8 9 10 11 12 D2"});
     std::filesystem::copy_file(dir.file("other.dat"), path, std::filesystem::copy_options::overwrite_existing);
     std::filesystem::last_write_time(path, stamp + std::chrono::seconds(5));
-    test.checkFileNextTime();
-    EXPECT_TRUE(test.Secheroderfuenfer(t));
+    EXPECT_TRUE(fresh(r).test(t, sum(t)));
+    EXPECT_FALSE(fresh(r).test(tip("7,8,9,10,11,12"), 57));
 
     std::filesystem::remove(path);
-    test.checkFileNextTime();
-    EXPECT_THROW(test.Secheroderfuenfer(t), IoError);
+    EXPECT_THROW(app.drawSnapshot(), IoError);
 }

@@ -5,7 +5,8 @@
 #include "ground/Error.h"
 #include "ground/Formats.h"
 #include "rules/Matching.h"
-#include "session/LottoZahlen.h"
+#include "session/DrawCommands.h"
+#include "session/Session.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@ struct ChartsFixture : ::testing::Test {
     TempDir dir;
     FakeClock clock; // today 09.12.2025
     FakeFeedback feedback;
-    LottoZahlen app{Ports{nullptr, &clock, nullptr, &feedback, nullptr, nullptr, nullptr}};
+    Session app{Ports{nullptr, &clock, nullptr, &feedback, nullptr, nullptr, nullptr}};
 
     void SetUp() override
     {
@@ -86,7 +87,7 @@ TEST_F(ChartsFixture, EveryChartOverOneDraw)
         SCOPED_TRACE(static_cast<int>(c.kind));
         feedback.pages.clear();
         app.chart().series1Visible = true;
-        runChart(app, c.kind);
+        showChart(app, c.kind);
         const ChartData& chart = app.chart();
         ASSERT_EQ(int(chart.bars.size()), c.barCount);
         EXPECT_EQ(chart.bars.front().x, c.firstX);
@@ -97,7 +98,7 @@ TEST_F(ChartsFixture, EveryChartOverOneDraw)
         EXPECT_EQ(feedback.pages, c.toFront ? std::vector<Page>{Page::Diagramm} : std::vector<Page>{});
         EXPECT_EQ(feedback.busyDepth, 0);
     }
-    runChart(app, ChartKind::Overdue);
+    showChart(app, ChartKind::Overdue);
     EXPECT_EQ(heights(app.chart()), "2 2 2 2 1 1 1 1 2 2 2 2 2 2 2 2 2 2 2 1 2 2 2 2 2 2 2 2 2 2 2 2 1 2 2 2 2 2 2 2");
     EXPECT_EQ(app.chart().title, "M28");
 }
@@ -106,7 +107,7 @@ TEST_F(ChartsFixture, PrimeColoursOnlyOnNumberAndOverdueCharts)
 {
     draws({"09.11.2023 5 6 7 8 20 33 D3"});
     for (ChartKind kind : kAllKinds) {
-        runChart(app, kind);
+        showChart(app, kind);
         const bool primeColours = kind == ChartKind::Numbers || kind == ChartKind::Overdue;
         for (const ChartBar& b : app.chart().bars)
             EXPECT_EQ(b.colour, primeColours && isPrime(int(b.x)) ? 0xFF0000u : 0x008000u)
@@ -119,10 +120,10 @@ TEST_F(ChartsFixture, DrawOnWindowStartCountsOnlyInClosedWindows)
     windowStart("09.11.2023");
     for (ChartKind kind : kAllKinds) {
         draws({});
-        runChart(app, kind);
+        showChart(app, kind);
         const std::string empty = heights(app.chart());
         draws({"09.11.2023 5 6 7 8 20 33 D3", "11.12.2025 1 2 3 4 5 6 D1"}); // the second is after the end
-        runChart(app, kind);
+        showChart(app, kind);
         const bool closed = kind == ChartKind::Numbers || kind == ChartKind::Dream;
         EXPECT_EQ(heights(app.chart()) != empty, closed) << static_cast<int>(kind);
     }
@@ -143,11 +144,11 @@ TEST_F(ChartsFixture, WeekdayFlagsAndTheDreamChartsOwnVariant)
         {false, true, "1:1", "1:1"},
     };
     for (const Case& c : cases) {
-        app.options().setFlag("CheckBox16", c.thursday);
-        app.options().setFlag("CheckBox17", c.monday);
-        runChart(app, ChartKind::Numbers);
+        app.options().setFlag(Opt::CheckBox16, c.thursday);
+        app.options().setFlag(Opt::CheckBox17, c.monday);
+        showChart(app, ChartKind::Numbers);
         EXPECT_EQ(nonZero(app.chart()).substr(0, 3), c.numbersBar1);
-        runChart(app, ChartKind::Dream);
+        showChart(app, ChartKind::Dream);
         EXPECT_EQ(nonZero(app.chart()), c.dream);
     }
 }
@@ -168,7 +169,7 @@ TEST_F(ChartsFixture, CrossSumRangeAndRoundedAverage)
     };
     for (const Case& c : cases) {
         draws(c.draws);
-        runChart(app, ChartKind::CrossSums);
+        showChart(app, ChartKind::CrossSums);
         EXPECT_EQ(heights(app.chart()), c.heights);
         EXPECT_EQ(app.chart().title, c.title);
         if (!c.draws.empty()) {
@@ -180,11 +181,11 @@ TEST_F(ChartsFixture, CrossSumRangeAndRoundedAverage)
 TEST_F(ChartsFixture, WaitingCounts)
 {
     draws({"09.11.2023 1 2 3 4 5 6 D1", "13.11.2023 7 8 9 10 11 12 D2", "16.11.2023 1 13 14 15 16 17 D1"});
-    runChart(app, ChartKind::Overdue);
+    showChart(app, ChartKind::Overdue);
     EXPECT_EQ(heights(app.chart()), "1 3 3 3 3 3 2 2 2 2 2 2 1 1 1 1 1 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4 4");
     EXPECT_EQ(app.chart().axisMin, 1);
     EXPECT_EQ(app.chart().axisMax, 4);
-    runChart(app, ChartKind::DreamOverdue);
+    showChart(app, ChartKind::DreamOverdue);
     EXPECT_EQ(heights(app.chart()), "1 2 3 3 3");
     EXPECT_TRUE(app.chart().axisFixed);
     EXPECT_EQ(app.chart().axisMin, 1);
@@ -194,19 +195,19 @@ TEST_F(ChartsFixture, WaitingCounts)
 TEST_F(ChartsFixture, QuadsEndWithThreeEmptyBarsAndScaleAutomatically)
 {
     draws({"09.11.2023 37 38 39 40 1 2 D1"});
-    runChart(app, ChartKind::Quads);
+    showChart(app, ChartKind::Quads);
     EXPECT_EQ(nonZero(app.chart()), "37:1");
     EXPECT_FALSE(app.chart().axisFixed);
     EXPECT_EQ(app.chart().axisMin, 0);
     EXPECT_EQ(app.chart().axisMax, 1);
-    runChart(app, ChartKind::Triples);
+    showChart(app, ChartKind::Triples);
     EXPECT_EQ(nonZero(app.chart()), "37:1 38:1");
 }
 
 TEST_F(ChartsFixture, NoDrawInTheWindowShowsZeros)
 {
     for (ChartKind kind : kAllKinds) {
-        runChart(app, kind);
+        showChart(app, kind);
         // a number never drawn waits D + 1 draws
         if (kind == ChartKind::Overdue)
             EXPECT_EQ(nonZero(app.chart()).substr(0, 11), "1:1 2:1 3:1");
@@ -214,7 +215,7 @@ TEST_F(ChartsFixture, NoDrawInTheWindowShowsZeros)
             EXPECT_EQ(nonZero(app.chart()), "") << static_cast<int>(kind);
         EXPECT_EQ(feedback.busyDepth, 0);
     }
-    runChart(app, ChartKind::Primes);
+    showChart(app, ChartKind::Primes);
     EXPECT_EQ(app.chart().title, "M44 0 M1. 0% M45.");
     EXPECT_TRUE(app.chart().axisFixed);
     EXPECT_EQ(app.chart().axisMin, 0);
@@ -230,7 +231,7 @@ TEST_F(ChartsFixture, WorkingDrawAndWindowFields)
         app.current.zahl = before;
         app.aktDatum = 0;
         app.dfb = 0;
-        runChart(app, kind);
+        showChart(app, kind);
         const bool working = kind == ChartKind::Pairs || kind == ChartKind::Triples || kind == ChartKind::Quads ||
                              kind == ChartKind::Primes || kind == ChartKind::Odd || kind == ChartKind::Even;
         EXPECT_EQ(app.current.zahl, working ? lastInWindow : before) << static_cast<int>(kind);
@@ -261,11 +262,11 @@ TEST_F(ChartsFixture, GroupChartsCountAsTheDrawCheckDoes)
                 numbers = {};
                 for (int k = 0; k < size; ++k)
                     numbers[k] = x + k;
-                Zettelcheck(m, zahl, numbers, 0);
+                matchTip(m, zahl, numbers, 0);
                 expected[x - 1] += m.gewinn == size;
             }
         }
-        runChart(app, kind);
+        showChart(app, kind);
         std::vector<int> got;
         for (const ChartBar& b : app.chart().bars)
             got.push_back(int(b.y));
@@ -276,7 +277,7 @@ TEST_F(ChartsFixture, GroupChartsCountAsTheDrawCheckDoes)
         EXPECT_EQ(app.matching.zusatz, m.zusatz);
         EXPECT_EQ(app.matching.super, m.super);
     }
-    runChart(app, ChartKind::Pairs);
+    showChart(app, ChartKind::Pairs);
     EXPECT_EQ(nonZero(app.chart()).substr(0, 19), "1:1 2:1 3:1 4:1 5:1");
     // 12 drawn twice makes 11-12 and 12-13 count in the last draw too
     EXPECT_NE(nonZero(app.chart()).find("11:2 12:2 13:1"), std::string::npos);
@@ -285,9 +286,9 @@ TEST_F(ChartsFixture, GroupChartsCountAsTheDrawCheckDoes)
 TEST_F(ChartsFixture, MissingDrawFileFailsAndKeepsTheChart)
 {
     draws({"09.11.2023 5 6 7 8 20 33 D3"});
-    runChart(app, ChartKind::Pairs);
+    showChart(app, ChartKind::Pairs);
     std::filesystem::remove(app.drawFilePath());
-    EXPECT_THROW(runChart(app, ChartKind::Numbers), IoError);
+    EXPECT_THROW(showChart(app, ChartKind::Numbers), IoError);
     EXPECT_EQ(nonZero(app.chart()), "5:1 6:1 7:1");
     EXPECT_EQ(feedback.busyDepth, 0);
 }
@@ -323,10 +324,18 @@ TEST(ChartAxis, AutomaticScalingWidensToRoundSteps)
 
 TEST(Primzahlen, CountsThePrimesUpTo47)
 {
-    EXPECT_EQ(primzahlen(2, 3, 5, 7, 11, 13), 6);
-    EXPECT_EQ(primzahlen(1, 4, 6, 8, 9, 39), 0);
-    EXPECT_EQ(primzahlen(41, 43, 47, 40, 37, 7), 5);
-    EXPECT_EQ(primzahlen(7, 7, 0, 0, 0, 0), 2);
+    struct Case {
+        std::array<uint8_t, 6> six;
+        int primes;
+    };
+    const Case cases[] = {
+        {{2, 3, 5, 7, 11, 13}, 6},
+        {{1, 4, 6, 8, 9, 39}, 0},
+        {{41, 43, 47, 40, 37, 7}, 5},
+        {{7, 7, 0, 0, 0, 0}, 2},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(countPrimes(c.six.data()), c.primes) << testing::PrintToString(c.six);
 }
 
 TEST_F(ChartsFixture, TipDistributionReadsTheSheetInItsOrder)
@@ -346,7 +355,7 @@ TEST_F(ChartsFixture, TipDistributionReadsTheSheetInItsOrder)
     for (const Case& c : cases) {
         fill(c.filledRows);
         feedback.pages.clear();
-        Button6Click(app);
+        showChart(app, ChartKind::TipDistribution);
         const ChartData& chart = app.chart();
         ASSERT_EQ(chart.bars.size(), 40u);
         double total = 0;
@@ -360,7 +369,7 @@ TEST_F(ChartsFixture, TipDistributionReadsTheSheetInItsOrder)
     }
     // rows 1..7 hold 1..40 once and then 1..2 again: 42 numbers
     fill(7);
-    Button6Click(app);
+    showChart(app, ChartKind::TipDistribution);
     EXPECT_EQ(nonZero(app.chart()).substr(0, 11), "1:2 2:2 3:1");
     EXPECT_TRUE(app.chart().axisFixed);
     EXPECT_EQ(app.chart().axisMin, 1);

@@ -1,6 +1,10 @@
 #include "rules/NumberList.h"
 
 #include "CalcFixture.h"
+#include "rules/DrawLines.h"
+#include "session/Calculation.h"
+
+#include <map>
 
 using namespace zf;
 using namespace zf::test;
@@ -33,13 +37,23 @@ struct ListFixture : CalcFixture {
         for (const char* name : {"CheckBox14", "CheckBox10", "CheckBox4", "CheckBox5", "CheckBox23"})
             set(name, 0);
     }
+    // The charts over the date window, as the calculation draws them, and every status line.
+    ChartData shown;
+    std::vector<ChartKind> charts;
+    std::vector<std::string> status;
     NumberList build(const std::string& latest = "1 7 8 20 39 40 D5")
     {
         ReferenceDraws ref;
-        const Draw d = drawFromText("01.01.2025 " + latest);
-        for (int i = 0; i < 8; ++i)
-            ref.r1[i + 1] = ref.r2[i + 1] = ref.r3[i + 1] = d.zahlen[i];
-        return buildNumberList(app, ref);
+        ref.r1 = ref.r2 = ref.r3 = numbersOf(drawFromText("01.01.2025 " + latest));
+        const ListSources sources{[this](ChartKind kind) -> const ChartData& {
+                                      charts.push_back(kind);
+                                      shown = computeChart(kind, *app.drawSnapshot(), app.dateTimePicker2(),
+                                                           app.dateTimePicker1, app.weekdayFilter(), app.messages())
+                                                  .chart;
+                                      return shown;
+                                  },
+                                  [this](const std::string& text) { status.push_back(text); }};
+        return buildNumberList(app.options(), app.messages(), ref, sources);
     }
 };
 
@@ -134,20 +148,24 @@ TEST_F(ListFixture, PreferencesReadTheCharts)
     set("CheckBox1", 1);
     set("CheckBox15", 1);
     EXPECT_EQ(text(build()), "5 6 6 7 7 8");
-    EXPECT_EQ(feedback.status[1], "Min: 1  Max: 2  6");
+    EXPECT_EQ(status.back(), "Min: 1  Max: 2  6");
+    EXPECT_EQ(charts, std::vector<ChartKind>{ChartKind::Pairs});
 
     // the band lines of the rarest quads and of the first overdue pass have one blank less;
     // waiting counts 1 to 4 with x = 30: 3 <= v first, 4 <= v second
     set("CheckBox1", 0);
     set("CheckBox13", 1);
     set("CheckBox10", 1);
-    feedback.panel1.clear();
+    status.clear();
+    charts.clear();
     build();
-    EXPECT_EQ(feedback.panel1[0], app.msg(17) + " " + app.msg(20));
-    EXPECT_EQ(feedback.panel1[1].rfind("Min: 0 Max: ", 0), 0u) << feedback.panel1[1];
-    EXPECT_EQ(feedback.panel1[2], app.msg(17) + " " + app.msg(21));
-    EXPECT_EQ(feedback.panel1[3].rfind("Min: 3 Max: 4  ", 0), 0u) << feedback.panel1[3];
-    EXPECT_EQ(feedback.panel1[4].rfind("Min: 4  Max: 4  ", 0), 0u) << feedback.panel1[4];
+    ASSERT_EQ(status.size(), 5u);
+    EXPECT_EQ(status[0], app.msg(Msg::EvaluatingStatistics) + " " + app.msg(Msg::FrequentQuads));
+    EXPECT_EQ(status[1].rfind("Min: 0 Max: ", 0), 0u) << status[1];
+    EXPECT_EQ(status[2], app.msg(Msg::EvaluatingStatistics) + " " + app.msg(Msg::OverdueNumbers));
+    EXPECT_EQ(status[3].rfind("Min: 3 Max: 4  ", 0), 0u) << status[3];
+    EXPECT_EQ(status[4].rfind("Min: 4  Max: 4  ", 0), 0u) << status[4];
+    EXPECT_EQ(charts, (std::vector<ChartKind>{ChartKind::Quads, ChartKind::Overdue}));
     set("CheckBox13", 0);
     set("CheckBox10", 0);
 
@@ -161,16 +179,34 @@ TEST_F(ListFixture, PreferencesReadTheCharts)
 
 TEST_F(ListFixture, ReferenceDrawsStepBackFromThePickerDate)
 {
-    draws({"06.11.2023 1 2 3 4 5 6 D1", "09.11.2023 7 8 9 10 11 12 D2", "13.11.2023 13 14 15 16 17 18 D3",
-           "16.11.2023 19 20 21 22 23 24 D4"});
+    const std::vector<std::string> lines = {"06.11.2023 1 2 3 4 5 6 D1", "09.11.2023 7 8 9 10 11 12 D2",
+                                            "13.11.2023 13 14 15 16 17 18 D3", "16.11.2023 19 20 21 22 23 24 D4"};
+    const std::vector<Draw> all = drawsFromText(lines);
+    struct Case {
+        const char* day;
+        bool thursdays;
+        int r1, r2, r3;
+    };
+    const Case cases[] = {
+        {"12.11.2023", true, 13, 7, 1},
+        {"09.11.2023", true, 7, 1, 1}, // fewer draws before: the first repeats
+        {"13.11.2023", false, 13, 1, 1},
+        {"20.11.2023", true, 19, 13, 7}, // after the last draw: the last
+    };
+    for (const Case& c : cases) {
+        const ReferenceDraws ref = referenceDraws(all, *parseDate(c.day), WeekdayFilter{c.thursdays, true});
+        EXPECT_EQ(ref.r1[1], c.r1) << c.day;
+        EXPECT_EQ(ref.r2[1], c.r2) << c.day;
+        EXPECT_EQ(ref.r3[1], c.r3) << c.day;
+    }
+    EXPECT_EQ(referenceDraws({}, *parseDate("12.11.2023"), {}).r1, DrawNumbers{});
+
+    // the calculation makes the chosen date's draw current and looks back from there
+    draws(lines);
     app.setDateTimePicker1(*parseDate("12.11.2023"));
-    const ReferenceDraws ref = fetchReferenceDraws(app);
-    EXPECT_EQ(ref.r1[1], 13);
-    EXPECT_EQ(ref.r2[1], 7);
-    EXPECT_EQ(ref.r3[1], 1);
+    const auto input = prepareCalculation(app);
+    ASSERT_TRUE(input);
     EXPECT_EQ(app.current.zahl[1], 13);
     EXPECT_EQ(app.dateTimePicker1, *parseDate("13.11.2023"));
-
-    app.setDateTimePicker1(*parseDate("09.11.2023")); // fewer draws before: the first repeats
-    EXPECT_EQ(fetchReferenceDraws(app).r3[1], 1);
+    EXPECT_EQ(input->endDay, *parseDate("13.11.2023"));
 }

@@ -1,6 +1,7 @@
 #include "rules/TipSearch.h"
 
 #include "CalcFixture.h"
+#include "session/Calculation.h"
 
 #include <filesystem>
 #include <set>
@@ -11,29 +12,35 @@ using namespace zf::test;
 namespace {
 
 struct SearchFixture : CalcFixture {
+    FakeProgress progress;
+    CancelFlag cancel{false};
+
     SearchFixture()
     {
         DrawFile(app.drawFilePath()).rewrite(randomDraws(60, 5, kFirstDrawDay + 3), "t.tmp");
         app.random().setSeed(11);
     }
 
+    CalcOutcome calculate()
+    {
+        cancel = false;
+        return runCalculation(app, progress, cancel);
+    }
     std::string row(int r) const { return rowText(app.sheet(), r); }
+    std::string cells(int r) const { return row(r).substr(0, row(r).rfind(',')); }
     void lockRow(int r, const std::string& numbers)
     {
         setRow(app.sheet(), r, numbers + ",-");
         app.sheet().setLocked(r, true);
     }
-    // Logs every change of these options with the run counter at that moment.
-    void watch(std::set<std::string> names)
+    // Every stored value, to show that a run leaves the options as they were.
+    std::vector<std::string> optionValues() const
     {
-        app.options().addListener([this, names](int index) {
-            const std::string& name = Options::table()[index].control;
-            if (names.count(name))
-                changes.push_back(name + "=" + std::to_string(app.options().integer(index)) + "@" +
-                                  std::to_string(app.calc.runs));
-        });
+        std::vector<std::string> v;
+        for (int i = 0; i < static_cast<int>(Options::table().size()); ++i)
+            v.push_back(std::to_string(app.options().integer(i)) + "|" + app.options().text(i));
+        return v;
     }
-    std::vector<std::string> changes;
 };
 
 bool isTip(const std::string& row)
@@ -51,7 +58,8 @@ bool isTip(const std::string& row)
 
 TEST_F(SearchFixture, DefaultCalculationFillsEveryRowTheSameWayForTheSameSeed)
 {
-    EXPECT_EQ(Label28Click(app), CalcOutcome::Finished);
+    app.chart().bars = {ChartBar{1, 1}};
+    EXPECT_EQ(calculate(), CalcOutcome::Finished);
     std::vector<std::string> first;
     for (int r = 0; r < 14; ++r) {
         first.push_back(row(r));
@@ -59,24 +67,29 @@ TEST_F(SearchFixture, DefaultCalculationFillsEveryRowTheSameWayForTheSameSeed)
         const std::string dream = app.sheet().dream(r);
         EXPECT_TRUE(dream >= "1" && dream <= "5" && dream.size() == 1) << dream;
     }
-    EXPECT_EQ(app.calc.status, app.msg(26));
-    EXPECT_EQ(app.calc.bitBtn4.caption, "Tipps &berechnen");
-    EXPECT_FALSE(app.berechnunglaeuft);
+    EXPECT_EQ(app.calc.status, app.msg(Msg::CalcFinished));
+    EXPECT_EQ(feedback.status[1], app.msg(Msg::CalcFinished));
+    EXPECT_FALSE(app.calc.active);
     EXPECT_TRUE(app.sortieren);
     EXPECT_GE(app.calc.runs, 14);
     EXPECT_TRUE(dialogs.errors.empty());
+    EXPECT_TRUE(app.chart().bars.empty()); // the history tests cleared it
+    // the last report is the last row's tip
+    EXPECT_EQ(progress.lastK, app.calc.runs);
+    EXPECT_EQ(progress.lastN, app.runBudget());
+    EXPECT_EQ(progress.texts.back().rfind("14." + app.msg(Msg::Tip) + ":  ", 0), 0u) << progress.texts.back();
 
     app.random().setSeed(11);
-    Label28Click(app);
+    calculate();
     for (int r = 0; r < 14; ++r)
         EXPECT_EQ(row(r), first[r]);
 }
 
 TEST_F(SearchFixture, FewerTipsLeaveTheLaterRowsEmpty)
 {
-    set("UpDown8", 6);
-    set("CheckBox33", 0);
-    Label28Click(app);
+    set(Opt::UpDown8, 6);
+    set(Opt::CheckBox33, 0);
+    calculate();
     for (int r = 0; r < 6; ++r)
         EXPECT_TRUE(isTip(row(r))) << r;
     for (int r = 6; r < 14; ++r)
@@ -92,7 +105,7 @@ TEST_F(SearchFixture, LockedRowsStayAndCountForTheLaterRows)
     set("UpDown9", 1); // every later row must share a number with an earlier one
     set("UpDown3", 5);
     set("CheckBox27", 1);
-    Label28Click(app);
+    calculate();
     EXPECT_EQ(row(3), "3,11,19,27,33,40,-");
     EXPECT_EQ(row(8), "1,2,3,4,5,6,4");
     for (int r = 4; r < 14; ++r) {
@@ -105,26 +118,48 @@ TEST_F(SearchFixture, LockedRowsStayAndCountForTheLaterRows)
     }
 }
 
-// The row labels stay clickable while the search runs; a row takes the lock it has when its turn comes.
-TEST_F(SearchFixture, LockChangedDuringTheSearchCountsWhenTheRowIsReached)
+// The sheet and the options stay open to the user while the search runs; the
+// run keeps what it started with, the changes count for the next calculation.
+TEST_F(SearchFixture, ChangesDuringTheRunWaitForTheNextCalculation)
 {
-    app.calc.eventIntervalMs = 0;
     lockRow(11, "2,4,6,8,10,12");
-    bool once = false;
-    feedback.onProcessEvents = [&] {
-        if (once)
+    bool changed = false;
+    progress.onReport = [&](int k, int, const std::string&) {
+        if (changed || k == 0)
             return;
-        once = true;
+        changed = true;
         lockRow(9, "5,9,14,22,31,38");
-        setRow(app.sheet(), 10, "5,9,,,,,-");
+        setRow(app.sheet(), 10, "5,9,,,,,-"); // locked incomplete: refused only at a start
         app.sheet().setLocked(10, true);
         app.sheet().setLocked(11, false);
+        set(Opt::UpDown8, 2);
+        set(Opt::CheckBox33, 0);
     };
-    EXPECT_EQ(Label28Click(app), CalcOutcome::Finished);
-    EXPECT_EQ(row(9), "5,9,14,22,31,38,-");
-    EXPECT_EQ(row(10), "5,9,,,,,-");
-    EXPECT_TRUE(isTip(row(11)) && row(11) != "2,4,6,8,10,12,-") << row(11);
+    EXPECT_EQ(calculate(), CalcOutcome::Finished);
+    ASSERT_TRUE(changed);
     EXPECT_TRUE(dialogs.errors.empty());
+    for (int r = 0; r < 14; ++r) {
+        if (r == 11)
+            continue;
+        EXPECT_TRUE(isTip(row(r))) << r << ": " << row(r);
+        EXPECT_NE(app.sheet().dream(r), "-") << r;
+    }
+    EXPECT_EQ(row(11), "2,4,6,8,10,12,-");
+    EXPECT_TRUE(app.sheet().locked(9));
+    EXPECT_TRUE(app.sheet().locked(10));
+    EXPECT_FALSE(app.sheet().locked(11));
+    EXPECT_EQ(app.options().integer(Opt::UpDown8), 2);
+    EXPECT_FALSE(app.options().flag(Opt::CheckBox33));
+
+    progress.onReport = nullptr;
+    const std::string kept9 = cells(9), kept10 = cells(10);
+    EXPECT_EQ(calculate(), CalcOutcome::Finished);
+    EXPECT_EQ(cells(9), kept9);
+    EXPECT_EQ(cells(10), kept10);
+    for (int r : {0, 1})
+        EXPECT_TRUE(isTip(row(r)) && app.sheet().dream(r) == "-") << row(r);
+    for (int r : {2, 8, 11, 13})
+        EXPECT_EQ(row(r), ",,,,,,-") << r;
 }
 
 TEST_F(SearchFixture, IncompleteLockedRowStopsBeforeAnythingChanges)
@@ -132,12 +167,14 @@ TEST_F(SearchFixture, IncompleteLockedRowStopsBeforeAnythingChanges)
     lockRow(12, "1,2,3,4,5,6");
     app.sheet().setCell(12, 4, "");
     app.sheet().setCell(0, 0, "9");
-    EXPECT_EQ(Label28Click(app), CalcOutcome::Failed);
+    EXPECT_EQ(calculate(), CalcOutcome::Failed);
     ASSERT_EQ(dialogs.errors.size(), 1u);
     EXPECT_NE(dialogs.errors[0].find("13."), std::string::npos) << dialogs.errors[0];
     EXPECT_EQ(app.sheet().cell(0, 0), "9");
-    EXPECT_EQ(app.calc.bitBtn4.caption, "Tipps &berechnen");
     EXPECT_EQ(app.calc.runs, 0);
+    EXPECT_FALSE(app.calc.active);
+    EXPECT_TRUE(app.sortieren);
+    EXPECT_TRUE(progress.texts.empty());
 }
 
 TEST_F(SearchFixture, ListWithoutSixNumbersEndsWithTheSheetAsItWas)
@@ -146,69 +183,127 @@ TEST_F(SearchFixture, ListWithoutSixNumbersEndsWithTheSheetAsItWas)
         set(name, 0);
     set("CheckBox15", 1);
     app.sheet().setCell(0, 0, "9");
-    EXPECT_EQ(Label28Click(app), CalcOutcome::Failed);
+    EXPECT_EQ(calculate(), CalcOutcome::Failed);
     ASSERT_EQ(dialogs.errors.size(), 1u);
     EXPECT_EQ(app.sheet().cell(0, 0), "9");
-    EXPECT_EQ(app.calc.bitBtn4.caption, "Tipps &berechnen");
     EXPECT_TRUE(app.sortieren);
-    EXPECT_FALSE(app.berechnunglaeuft);
+    EXPECT_FALSE(app.calc.active);
 
     // no row to search: the locked ones stay, the others only get their dream numbers
     set("UpDown8", 2);
     lockRow(0, "1,2,3,4,5,6");
     lockRow(1, "7,8,9,10,11,12");
-    EXPECT_EQ(Label28Click(app), CalcOutcome::Finished);
+    EXPECT_EQ(calculate(), CalcOutcome::Finished);
     EXPECT_EQ(dialogs.errors.size(), 1u);
     EXPECT_EQ(row(1), "7,8,9,10,11,12,-");
     EXPECT_EQ(app.calc.runs, 0);
 }
 
-// Rows 1 and 2 locked, so row 3 searches from the first run; no sum can reach 250.
-TEST_F(SearchFixture, BudgetRelaxationsFireAtTheirRunCounts)
-{
-    struct Case {
-        int lockedRows;
-        std::vector<std::string> changes;
-    };
-    const Case cases[] = {
-        {2,
-         {"CheckBox8=0@10500", "UpDown6=6@1000", "UpDown5=2@11000", "UpDown4=1@11000", "UpDown5=3@16000",
-          "UpDown4=2@16000", "CheckBox8=1@21000", "UpDown4=0@21000", "UpDown5=1@21000", "UpDown6=5@21000"}},
-        // row 8 keeps its own limit for the latest draw first, then for the second-latest
-        {7,
-         {"CheckBox8=0@10500", "UpDown6=6@1000", "UpDown5=2@11000", "UpDown4=2@16000", "CheckBox8=1@21000",
-          "UpDown4=0@21000", "UpDown5=1@21000", "UpDown6=5@21000"}},
-    };
-    watch({"CheckBox8", "UpDown4", "UpDown5", "UpDown6"});
-    for (const Case& c : cases) {
-        for (int r = 0; r < 14; ++r)
-            app.sheet().setLocked(r, false);
-        for (int r = 0; r < c.lockedRows; ++r)
-            lockRow(r, std::to_string(r + 1) + ",11,19,27,33,40");
-        set("UpDown7", 21);
-        set("UpDown1", 250);
-        set("CheckBox8", 1);
-        changes.clear();
-        EXPECT_EQ(Label28Click(app), CalcOutcome::BudgetExhausted);
-        std::vector<std::string> sorted = changes, expected = c.changes;
-        std::sort(sorted.begin(), sorted.end());
-        std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(sorted, expected);
-        EXPECT_EQ(app.calc.runs, 21000);
-        EXPECT_EQ(app.calc.status, app.msg(25));
-        for (int r = c.lockedRows; r < 14; ++r)
-            EXPECT_EQ(row(r).substr(0, 6), ",,,,,,") << r;
+namespace {
+
+// The relaxations and the end of the pair forcing, seen by when a run first
+// accepts: the number list holds only the candidate's six numbers, so every
+// run draws it and only the rule under test can turn it down.
+struct RelaxCase {
+    const char* name;
+    int lockedRows; // the first searched row; row 8 keeps some limits
+    int budget;     // thousands
+    const char* options;
+    const char* candidate;
+    int acceptedAt; // the run; 0 when the budget runs out first
+};
+
+struct RelaxFixture : SearchFixture {
+    RelaxFixture()
+    {
+        // latest draw 21..26, second-latest 11..16, third-latest 1..6; the date window holds the last two
+        draws({"06.11.2023 1 2 3 4 5 6 D1", "09.11.2023 11 12 13 14 15 16 D2", "13.11.2023 21 22 23 24 25 26 D3"});
+        app.options().addListener([this](int index) { touched.push_back(index); });
     }
+    std::vector<int> touched;
+
+    void check(const RelaxCase& c)
+    {
+        SCOPED_TRACE(std::string(c.name) + ", " + std::to_string(c.lockedRows) + " rows locked");
+        app.options().resetToDefaults();
+        for (const char* name : {"CheckBox3", "CheckBox24", "CheckBox27", "CheckBox8", "CheckBox18", "CheckBox4",
+                                 "CheckBox5", "CheckBox23", "CheckBox25", "CheckBox26", "CheckBox28", "CheckBox34",
+                                 "CheckBox9", "CheckBox22", "CheckBox35", "CheckBox33"})
+            set(name, 0);
+        set("UpDown1", 21);
+        set("UpDown2", 279);
+        set("CheckBox20", 1);
+        set("UpDown7", c.budget);
+        setAll(c.options);
+        const Candidate numbers = tip(c.candidate);
+        zahlenwahl.user = [numbers](NumberSelection& form) {
+            for (int n = 1; n <= NumberSelection::kBoxes; ++n)
+                form.setChecked(n, false);
+            for (uint8_t n : numbers) {
+                form.setChecked(n, true);
+                form.setWeight(n, "1");
+            }
+            return ModalResult::Retry;
+        };
+        for (int r = 0; r < TipSheet::kRows; ++r) {
+            app.sheet().setLocked(r, false);
+            if (r < c.lockedRows)
+                lockRow(r, std::to_string(r + 1) + ",11,19,27,33,40");
+        }
+        const std::vector<std::string> before = optionValues();
+        touched.clear();
+
+        const int budget = c.budget * 1000;
+        EXPECT_EQ(calculate(), c.acceptedAt ? CalcOutcome::Finished : CalcOutcome::BudgetExhausted);
+        // after the first acceptance the eased rules let every later row through at once
+        EXPECT_EQ(app.calc.runs, c.acceptedAt ? c.acceptedAt + (TipSheet::kRows - 1 - c.lockedRows) : budget);
+        EXPECT_EQ(app.calc.status, app.msg(c.acceptedAt ? Msg::CalcFinished : Msg::BudgetExhausted));
+        for (int r = c.lockedRows; r < TipSheet::kRows; ++r)
+            EXPECT_EQ(cells(r), c.acceptedAt ? std::string(c.candidate) : ",,,,,") << r;
+        // the calculation eases its own rules, never the stored options
+        EXPECT_TRUE(touched.empty());
+        EXPECT_EQ(optionValues(), before);
+    }
+};
+
+} // namespace
+
+TEST_F(RelaxFixture, BudgetRelaxationsFireAtTheirRunCounts)
+{
+    const RelaxCase cases[] = {
+        {"nothing passes", 2, 21, "UpDown1=250", "30,32,34,36,38,40", 0},
+        {"nothing passes", 7, 21, "UpDown1=250", "30,32,34,36,38,40", 0},
+        {"pair forcing ends at half the budget", 2, 21, "CheckBox8=1", "30,32,34,36,38,40", 10500},
+        {"whole window may match five from budget - 20000", 2, 21, "CheckBox28=1 CheckBox9=1 UpDown6=5 UpDown17=6",
+         "11,12,13,14,15,30", 1000},
+        {"whole window may match five from budget - 20000", 7, 21, "CheckBox28=1 CheckBox9=1 UpDown6=5 UpDown17=6",
+         "11,12,13,14,15,30", 1000},
+        {"second-latest limit 2 from budget - 10000", 2, 12, "CheckBox5=1 UpDown5=1", "11,12,30,32,34,36", 2000},
+        {"second-latest limit 2 from budget - 10000", 7, 12, "CheckBox5=1 UpDown5=1", "11,12,30,32,34,36", 2000},
+        {"second-latest limit 3 from budget - 5000", 2, 12, "CheckBox5=1 UpDown5=1", "11,12,13,30,32,34", 7000},
+        // row 8 keeps its own limit for the second-latest draw
+        {"second-latest limit 3 from budget - 5000", 7, 12, "CheckBox5=1 UpDown5=1", "11,12,13,30,32,34", 0},
+        // the latest draw's limit drops to 1 before the pair forcing ends, and rises to 2 after it
+        {"latest limit 1 from budget - 10000, 2 from budget - 5000", 2, 12, "CheckBox8=1 CheckBox4=1 UpDown4=2",
+         "21,23,30,32,34,36", 7000},
+        // row 8 keeps its own limit for the latest draw first
+        {"latest limit 1 from budget - 10000, 2 from budget - 5000", 7, 12, "CheckBox8=1 CheckBox4=1 UpDown4=2",
+         "21,23,30,32,34,36", 6000},
+    };
+    for (const RelaxCase& c : cases)
+        check(c);
 }
 
-TEST_F(SearchFixture, SmallBudgetDropsOnlyThePairForcing)
+TEST_F(RelaxFixture, SmallBudgetDropsOnlyThePairForcing)
 {
-    set("UpDown7", 1);
-    set("UpDown1", 250);
-    set("CheckBox8", 1);
-    watch({"CheckBox8", "UpDown4", "UpDown5", "UpDown6"});
-    Label28Click(app);
-    EXPECT_EQ(changes, (std::vector<std::string>{"CheckBox8=0@500", "CheckBox8=1@1000"}));
+    const RelaxCase cases[] = {
+        {"pair forcing ends at half the budget", 0, 1, "CheckBox8=1", "30,32,34,36,38,40", 500},
+        {"whole window stays", 2, 1, "CheckBox28=1 CheckBox9=1 UpDown6=5 UpDown17=6", "11,12,13,14,15,30", 0},
+        {"second-latest limit stays", 2, 1, "CheckBox5=1 UpDown5=1", "11,12,30,32,34,36", 0},
+        {"latest limit stays", 2, 1, "CheckBox4=1 UpDown4=1", "21,23,30,32,34,36", 0},
+    };
+    for (const RelaxCase& c : cases)
+        check(c);
 }
 
 TEST_F(SearchFixture, DreamNumberChoices)
@@ -220,56 +315,64 @@ TEST_F(SearchFixture, DreamNumberChoices)
     for (const char* name : {"CheckBox28", "CheckBox3"})
         set(name, 0);
     for (const auto& [item, dream] : std::vector<std::pair<int, std::string>>{{1, "2"}, {2, "3"}, {3, "1"}}) {
-        set("RadioGroup1", item);
-        Label28Click(app);
+        set(Opt::RadioGroup1, item);
+        calculate();
         for (int r = 0; r < 14; ++r)
             EXPECT_EQ(app.sheet().dream(r), dream) << item << " row " << r;
+        EXPECT_EQ(app.chart().bars.size(), 5u) << item; // the dream chart it read
     }
-    set("RadioGroup1", 0);
-    Label28Click(app);
+    set(Opt::RadioGroup1, 0);
+    calculate();
     std::set<std::string> dreams;
     for (int r = 0; r < 14; ++r)
         dreams.insert(app.sheet().dream(r));
     EXPECT_GT(dreams.size(), 1u);
-    set("CheckBox33", 0);
-    Label28Click(app);
+    set(Opt::CheckBox33, 0);
+    calculate();
     for (int r = 0; r < 14; ++r)
         EXPECT_EQ(app.sheet().dream(r), "-");
 }
 
-TEST_F(SearchFixture, SecondPressStopsAfterTheCandidateInHand)
+TEST_F(SearchFixture, StopStopsAfterTheCandidateInHand)
 {
-    app.calc.eventIntervalMs = 0;
     for (const char* name : {"CheckBox3", "CheckBox18", "CheckBox28", "CheckBox5", "CheckBox23"})
         set(name, 0);
     set("UpDown1", 21); // the first candidate passes
     int presses = 0;
-    feedback.onProcessEvents = [&] {
-        if (presses++ == 0) {
-            EXPECT_EQ(app.calc.bitBtn4.caption, app.msg(16));
-            EXPECT_TRUE(app.berechnunglaeuft);
-            EXPECT_EQ(Label28Click(app), CalcOutcome::StopRequested);
+    progress.onReport = [&](int k, int, const std::string&) {
+        if (k > 0 && presses++ == 0) {
+            EXPECT_TRUE(app.calc.active);
+            cancel = true;
         }
     };
-    EXPECT_EQ(Label28Click(app), CalcOutcome::Stopped);
+    EXPECT_EQ(calculate(), CalcOutcome::Stopped);
+    EXPECT_EQ(presses, 1);
     EXPECT_TRUE(isTip(row(0)));
     for (int r = 1; r < 14; ++r)
         EXPECT_EQ(row(r).substr(0, 6), ",,,,,,") << r;
     EXPECT_EQ(app.calc.runs, 1);
-    EXPECT_EQ(app.calc.status, app.msg(26));
-    EXPECT_EQ(app.calc.bitBtn4.caption, "Tipps &berechnen");
+    EXPECT_EQ(app.calc.status, app.msg(Msg::CalcFinished));
+    EXPECT_FALSE(app.calc.active);
 }
 
-TEST_F(SearchFixture, UnreadableHistoryEndsInOrder)
+// The calculation keeps the draws it started with: a file removed while it
+// runs neither ends it nor changes its tips.
+TEST_F(SearchFixture, DrawFileChangedDuringTheRunIsNotReadAgain)
 {
-    app.calc.eventIntervalMs = 0;
-    feedback.onProcessEvents = [&] { std::filesystem::remove(app.drawFilePath()); };
-    EXPECT_EQ(Label28Click(app), CalcOutcome::Failed);
-    ASSERT_FALSE(dialogs.errors.empty());
-    EXPECT_EQ(app.calc.bitBtn4.caption, "Tipps &berechnen");
-    EXPECT_FALSE(app.berechnunglaeuft);
+    EXPECT_EQ(calculate(), CalcOutcome::Finished);
+    std::vector<std::string> untouched;
+    for (int r = 0; r < 14; ++r)
+        untouched.push_back(row(r));
+
+    app.random().setSeed(11);
+    progress.onReport = [&](int, int, const std::string&) { std::filesystem::remove(app.drawFilePath()); };
+    EXPECT_EQ(calculate(), CalcOutcome::Finished);
+    EXPECT_TRUE(dialogs.errors.empty());
+    for (int r = 0; r < 14; ++r)
+        EXPECT_EQ(row(r), untouched[r]) << r;
+    EXPECT_FALSE(app.calc.active);
     EXPECT_TRUE(app.sortieren);
-    EXPECT_EQ(app.options().integer("UpDown6"), 5);
+    EXPECT_EQ(app.options().integer(Opt::UpDown6), 5);
 }
 
 TEST_F(SearchFixture, ListModeKeepsRebuildsOrEnds)
@@ -281,13 +384,13 @@ TEST_F(SearchFixture, ListModeKeepsRebuildsOrEnds)
             shown[n] = form.box(n).checked ? std::stoi(form.box(n).weight) : 0;
         return ModalResult::Ok;
     };
-    EXPECT_EQ(Label28Click(app), CalcOutcome::Finished);
+    EXPECT_EQ(calculate(), CalcOutcome::Finished);
     EXPECT_EQ(countEntries(app.calc.numberList), shown);
     EXPECT_TRUE(isTip(row(13)));
 
     // Retry without a change: one entry more for each listed number, entry 0 empty
     zahlenwahl.user = [](NumberSelection&) { return ModalResult::Retry; };
-    EXPECT_EQ(Label28Click(app), CalcOutcome::Finished);
+    EXPECT_EQ(calculate(), CalcOutcome::Finished);
     const auto rebuilt = countEntries(app.calc.numberList);
     EXPECT_EQ(app.calc.numberList.front(), 0);
     for (int n = 1; n <= 42; ++n)
@@ -298,17 +401,17 @@ TEST_F(SearchFixture, ListModeKeepsRebuildsOrEnds)
         return ModalResult::Retry;
     };
     setRow(app.sheet(), 0, "1,2,3,4,5,6,3");
-    EXPECT_EQ(Label28Click(app), CalcOutcome::Failed);
+    EXPECT_EQ(calculate(), CalcOutcome::Failed);
     ASSERT_EQ(dialogs.errors.size(), 1u);
     EXPECT_NE(dialogs.errors[0].find("viele"), std::string::npos);
     EXPECT_EQ(row(0), "1,2,3,4,5,6,3"); // nothing half done
 
     lockRow(2, "3,11,19,27,33,40");
     zahlenwahl.user = [](NumberSelection&) { return ModalResult::Abort; };
-    EXPECT_EQ(Label28Click(app), CalcOutcome::Aborted);
+    EXPECT_EQ(calculate(), CalcOutcome::Aborted);
     EXPECT_EQ(row(0), ",,,,,,-"); // cleared before the list was shown
     EXPECT_EQ(row(2), "3,11,19,27,33,40,-");
-    EXPECT_EQ(app.calc.bitBtn4.caption, "Tipps &berechnen");
     EXPECT_TRUE(app.sortieren);
+    EXPECT_FALSE(app.calc.active);
     EXPECT_EQ(feedback.busyDepth, 0);
 }

@@ -2,7 +2,7 @@
 #include "fakes/Fakes.h"
 #include "fakes/TempDir.h"
 #include "ground/Formats.h"
-#include "session/LottoZahlen.h"
+#include "session/Session.h"
 
 #include <gtest/gtest.h>
 
@@ -26,16 +26,16 @@ struct StartFixture : ::testing::Test {
 
 TEST_F(StartFixture, FirstStartShowsEveryDefault)
 {
-    LottoZahlen app(ports());
+    Session app(ports());
     app.prepareStart(dir.home());
-    EXPECT_EQ(app.laufMax, 50000);
+    EXPECT_EQ(app.runBudget(), 50000);
     EXPECT_EQ(app.dateTimePicker2(), kFirstDrawDay);
     EXPECT_EQ(app.dateTimePicker1, clock.day);
     EXPECT_TRUE(app.sortieren);
-    EXPECT_TRUE(app.options().flag("CheckBox3"));
-    EXPECT_FALSE(app.options().flag("CheckBox1"));
-    EXPECT_EQ(app.options().integer("UpDown6"), 5);
-    EXPECT_EQ(app.options().text("ProxyPortEdit"), "80");
+    EXPECT_TRUE(app.options().flag(Opt::CheckBox3));
+    EXPECT_FALSE(app.options().flag(Opt::CheckBox1));
+    EXPECT_EQ(app.options().integer(Opt::UpDown6), 5);
+    EXPECT_EQ(app.options().text(Opt::ProxyPortEdit), "80");
     EXPECT_EQ(app.sheet().dream(0), "-");
 
     app.saveSettings(true);
@@ -46,23 +46,23 @@ TEST_F(StartFixture, FirstStartShowsEveryDefault)
 TEST_F(StartFixture, SavedValuesComeBack)
 {
     {
-        LottoZahlen app(ports());
+        Session app(ports());
         app.prepareStart(dir.home());
-        app.options().setFlag("CheckBox1", true);
-        app.options().setInt("UpDown7", 7);
-        app.options().setText("Edit81", "0,75");
-        app.options().setInt("RadioGroup1", 2);
-        app.options().setDate("DateTimePicker2", kFirstDrawDay + 100);
+        app.options().setFlag(Opt::CheckBox1, true);
+        app.options().setInt(Opt::UpDown7, 7);
+        app.options().setText(Opt::Edit81, "0,75");
+        app.options().setInt(Opt::RadioGroup1, 2);
+        app.options().setDate(Opt::DateTimePicker2, kFirstDrawDay + 100);
         app.sheet().setCell(12, 5, "33");
         app.sheet().setDream(3, "4");
         app.saveSettings(true);
     }
-    LottoZahlen again(ports());
+    Session again(ports());
     again.prepareStart(dir.home());
-    EXPECT_TRUE(again.options().flag("CheckBox1"));
-    EXPECT_EQ(again.laufMax, 7000);
-    EXPECT_EQ(again.options().text("Edit81"), "0,75");
-    EXPECT_EQ(again.options().integer("RadioGroup1"), 2);
+    EXPECT_TRUE(again.options().flag(Opt::CheckBox1));
+    EXPECT_EQ(again.runBudget(), 7000);
+    EXPECT_EQ(again.options().text(Opt::Edit81), "0,75");
+    EXPECT_EQ(again.options().integer(Opt::RadioGroup1), 2);
     EXPECT_EQ(again.dateTimePicker2(), kFirstDrawDay + 100);
     EXPECT_EQ(again.sheet().cell(12, 5), "33");
     EXPECT_EQ(store.values.count("Edit106"), 1u);
@@ -80,15 +80,15 @@ TEST_F(StartFixture, StartUpRulesRepairStoredState)
     store.values["Edit1"] = std::string("07");
     store.values["Edit2"] = std::string("x");
     store.values["UpDown6"] = 99; // the spin control clamps
-    LottoZahlen app(ports());
+    Session app(ports());
     app.prepareStart(dir.home());
-    EXPECT_TRUE(app.options().flag("CheckBox16"));
-    EXPECT_TRUE(app.options().flag("CheckBox17"));
-    EXPECT_EQ(app.options().text("ProxyPortEdit"), "80");
+    EXPECT_TRUE(app.options().flag(Opt::CheckBox16));
+    EXPECT_TRUE(app.options().flag(Opt::CheckBox17));
+    EXPECT_EQ(app.options().text(Opt::ProxyPortEdit), "80");
     EXPECT_EQ(app.dateTimePicker2(), kFirstDrawDay);
     EXPECT_EQ(app.sheet().cell(0, 0), "7");
     EXPECT_EQ(app.sheet().cell(0, 1), "");
-    EXPECT_EQ(app.options().integer("UpDown6"), 6);
+    EXPECT_EQ(app.options().integer(Opt::UpDown6), 6);
 }
 
 TEST_F(StartFixture, WrongKindEndsOnlyItsGroup)
@@ -103,15 +103,15 @@ TEST_F(StartFixture, WrongKindEndsOnlyItsGroup)
     store.values["ScheinBild"] = 3; // wrong kind: the slip values keep their defaults
     store.values["EINPREIS"] = std::string("2,00");
     store.values["DateTimePicker2"] = std::string("nonsense");
-    LottoZahlen app(ports());
+    Session app(ports());
     app.prepareStart(dir.home());
-    EXPECT_TRUE(app.options().flag("CheckBox3"));
-    EXPECT_FALSE(app.options().flag("CheckBox20"));
-    EXPECT_EQ(app.options().integer("RadioGroup1"), 0);
-    EXPECT_EQ(app.options().integer("UpDown1"), 60);
-    EXPECT_EQ(app.options().integer("UpDown4"), 0);
-    EXPECT_EQ(app.options().text("ScheinBild"), "Romande");
-    EXPECT_EQ(app.options().text("Edit82"), "2,00");
+    EXPECT_TRUE(app.options().flag(Opt::CheckBox3));
+    EXPECT_FALSE(app.options().flag(Opt::CheckBox20));
+    EXPECT_EQ(app.options().integer(Opt::RadioGroup1), 0);
+    EXPECT_EQ(app.options().integer(Opt::UpDown1), 60);
+    EXPECT_EQ(app.options().integer(Opt::UpDown4), 0);
+    EXPECT_EQ(app.options().text(Opt::ScheinBild), "Romande");
+    EXPECT_EQ(app.options().text(Opt::Edit82), "2,00");
     EXPECT_EQ(app.dateTimePicker2(), kFirstDrawDay);
 }
 
@@ -119,7 +119,7 @@ TEST_F(StartFixture, DamagedStoredDateFallsBackToTheFirstDraw)
 {
     for (double damaged : {std::nan(""), 1e300, -1e300, 3e9}) {
         store.values["DateTimePicker2"] = damaged;
-        LottoZahlen app(ports());
+        Session app(ports());
         app.prepareStart(dir.home());
         EXPECT_EQ(app.dateTimePicker2(), kFirstDrawDay) << damaged;
         EXPECT_EQ(app.aktDatum, kFirstDrawDay) << damaged;
@@ -129,9 +129,9 @@ TEST_F(StartFixture, DamagedStoredDateFallsBackToTheFirstDraw)
 TEST_F(StartFixture, MaximizedWindowKeepsStoredSizeAndFailedWriteEndsSaving)
 {
     store.values["height"] = 640;
-    LottoZahlen app(ports());
+    Session app(ports());
     app.prepareStart(dir.home());
-    app.options().setInt("height", 900);
+    app.options().setInt(Opt::height, 900);
     app.saveSettings(false);
     EXPECT_EQ(std::get<int>(store.values["height"]), 640);
 
@@ -143,13 +143,13 @@ TEST_F(StartFixture, MaximizedWindowKeepsStoredSizeAndFailedWriteEndsSaving)
 
 TEST_F(StartFixture, SetStoredValueUsesEachKind)
 {
-    LottoZahlen app(ports());
+    Session app(ports());
     EXPECT_TRUE(setStoredValue(app, "Chekcbox4", "0"));
-    EXPECT_FALSE(app.options().flag("CheckBox4"));
+    EXPECT_FALSE(app.options().flag(Opt::CheckBox4));
     EXPECT_TRUE(setStoredValue(app, "UpDown4", "3"));
-    EXPECT_EQ(app.options().integer("UpDown4"), 3);
+    EXPECT_EQ(app.options().integer(Opt::UpDown4), 3);
     EXPECT_TRUE(setStoredValue(app, "DateTimePicker2", "01.02.2024"));
-    EXPECT_EQ(app.options().date("DateTimePicker2"), *parseDate("01.02.2024"));
+    EXPECT_EQ(app.options().date(Opt::DateTimePicker2), *parseDate("01.02.2024"));
     EXPECT_TRUE(setStoredValue(app, "Edit96", "12"));
     EXPECT_EQ(app.sheet().cell(12, 0), "12");
     EXPECT_TRUE(setStoredValue(app, "Combobox14", "5"));
@@ -161,22 +161,104 @@ TEST_F(StartFixture, SetStoredValueUsesEachKind)
     EXPECT_EQ(values.back(), (std::pair<std::string, std::string>{"ScheinBild", "Romande"}));
 }
 
+// The even and odd minimums ask for at most six numbers together, and the
+// minimum overlap with other tips stays at or below the maximum: whichever
+// way a value arrives. Setting clamps against the partner as it stands;
+// loading takes the stored pair as a whole, so a valid pair arrives unchanged
+// whatever the values before were.
+TEST_F(StartFixture, CoupledOptionsStayInsideTheirLimits)
+{
+    struct Pair {
+        int first, second;
+        bool operator==(const Pair&) const = default;
+    };
+    struct Case {
+        const char* name;
+        Opt first, second; // loading reads first before second
+        Pair before;       // a valid state to start from
+        Pair given;
+        Pair afterSetting; // given set first, then second
+        Pair afterLoading;
+    };
+    const Case cases[] = {
+        {"valid even/odd pair", Opt::UpDown15, Opt::UpDown16, {2, 2}, {5, 1}, {4, 1}, {5, 1}},
+        {"valid pair against the opposite before", Opt::UpDown15, Opt::UpDown16, {0, 6}, {5, 1}, {0, 1}, {5, 1}},
+        {"valid pair the other way round", Opt::UpDown15, Opt::UpDown16, {6, 0}, {1, 5}, {1, 5}, {1, 5}},
+        {"too many even and odd", Opt::UpDown15, Opt::UpDown16, {2, 2}, {6, 6}, {4, 2}, {6, 0}},
+        {"valid overlap pair", Opt::UpDown3, Opt::UpDown9, {2, 0}, {5, 4}, {5, 4}, {5, 4}},
+        {"valid overlap pair below the before", Opt::UpDown3, Opt::UpDown9, {5, 5}, {1, 1}, {5, 1}, {1, 1}},
+        {"minimum above the maximum", Opt::UpDown3, Opt::UpDown9, {2, 0}, {1, 5}, {1, 1}, {1, 1}},
+    };
+    auto pair = [](const Session& app, const Case& c) {
+        return Pair{app.options().integer(c.first), app.options().integer(c.second)};
+    };
+    auto inside = [](const Session& app) {
+        const Options& o = app.options();
+        return o.integer(Opt::UpDown15) + o.integer(Opt::UpDown16) <= 6 &&
+               o.integer(Opt::UpDown9) <= o.integer(Opt::UpDown3);
+    };
+    auto name = [](Opt key) { return std::string(kOptNames[index(key)]); };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string paths[] = {"setInt", "setStoredValue", "loadSettings"};
+        for (const std::string& path : paths) {
+            SCOPED_TRACE(path);
+            Session app(ports());
+            app.options().setInt(index(c.first), c.before.first, false);
+            app.options().setInt(index(c.second), c.before.second, false);
+            ASSERT_TRUE(inside(app));
+            ASSERT_EQ(pair(app, c), c.before);
+            if (path == "setInt") {
+                app.options().setInt(c.first, c.given.first);
+                app.options().setInt(c.second, c.given.second);
+            } else if (path == "setStoredValue") {
+                EXPECT_TRUE(setStoredValue(app, name(c.first), std::to_string(c.given.first)));
+                EXPECT_TRUE(setStoredValue(app, name(c.second), std::to_string(c.given.second)));
+            } else {
+                FakeSettings stored;
+                stored.values[name(c.first)] = c.given.first;
+                stored.values[name(c.second)] = c.given.second;
+                loadSettings(app, stored);
+            }
+            EXPECT_TRUE(inside(app));
+            EXPECT_EQ(pair(app, c), path == "loadSettings" ? c.afterLoading : c.afterSetting);
+        }
+    }
+
+    // without the couplings a value is only clamped to its range; normalize brings the pairs back
+    Options o;
+    o.setInt(index(Opt::UpDown15), 9, false);
+    o.setInt(index(Opt::UpDown9), 5, false);
+    EXPECT_EQ(o.integer(Opt::UpDown15), 6);
+    EXPECT_EQ(o.integer(Opt::UpDown9), 5);
+    std::vector<int> changed;
+    o.addListener([&](int i) { changed.push_back(i); });
+    o.normalize();
+    EXPECT_EQ(o.integer(Opt::UpDown15), 6);
+    EXPECT_EQ(o.integer(Opt::UpDown16), 0);
+    EXPECT_EQ(o.integer(Opt::UpDown9), 2);
+    EXPECT_EQ(o.integer(Opt::UpDown3), 2);
+    EXPECT_EQ(changed, (std::vector<int>{index(Opt::UpDown16), index(Opt::UpDown9)}));
+    o.normalize();
+    EXPECT_EQ(changed.size(), 2u); // a normal state stays as it is
+}
+
 TEST_F(StartFixture, MessageCatalogueFollowsTheStoredLanguage)
 {
     std::filesystem::create_directories(dir.file("land"));
     dir.write("land/meldungen.txt.de", "\xEF\xBB\xBFnull\r\neins\r\n\r\ndrei");
     dir.write("land/meldungen.txt.en", "zero\n");
-    LottoZahlen app(ports());
-    EXPECT_EQ(app.msg(0), "Memo2");
-    EXPECT_EQ(app.msg(1), "");
+    Session app(ports());
+    EXPECT_EQ(app.msg(Msg::NumbersTitle), "Memo2");
+    EXPECT_EQ(app.msg(Msg::Draws), "");
     app.prepareStart(dir.home());
-    EXPECT_EQ(app.msg(0), "null");
-    EXPECT_EQ(app.msg(2), "");
-    EXPECT_EQ(app.msg(3), "drei");
-    EXPECT_EQ(app.msg(99), "");
+    EXPECT_EQ(app.msg(Msg::NumbersTitle), "null");
+    EXPECT_EQ(app.msg(Msg::AverageCrossSum), "");
+    EXPECT_EQ(app.msg(Msg::DreamTitle), "drei");
+    EXPECT_EQ(app.messages()[99], "");
 
     store.values["Sprache"] = 42; // no handler: placeholder stays
-    LottoZahlen other(ports());
+    Session other(ports());
     other.prepareStart(dir.home());
-    EXPECT_EQ(other.msg(0), "Memo2");
+    EXPECT_EQ(other.msg(Msg::NumbersTitle), "Memo2");
 }

@@ -26,19 +26,19 @@ TEST(ClearCommand, EmptiesTheUnlockedRowsAndChecksTheSheet)
     TipSheet& s = f.app.sheet();
     for (int row = 0; row < TipSheet::kRows; ++row)
         setRow(s, row, "3,7,12,25,31,40,2");
-    Komplettcheck(f.app);
-    Label30Click(f.app, 1);
-    Label30Click(f.app, 12);
-    Label30Click(f.app, 5);
-    Label30Click(f.app, 5); // clicked twice: unlocked again
+    checkTips(f.app);
+    toggleLock(f.app, 1);
+    toggleLock(f.app, 12);
+    toggleLock(f.app, 5);
+    toggleLock(f.app, 5); // clicked twice: unlocked again
     f.app.sortieren = false;
 
     f.dialogs.yesNoAnswers = {false};
-    Loeschendertipp(f.app);
+    clearTipsAsking(f.app);
     EXPECT_EQ(rowText(s, 0), "3,7,12,25,31,40,2");
-    EXPECT_EQ(f.dialogs.shown.back(), f.app.msg(50));
+    EXPECT_EQ(f.dialogs.shown.back(), f.app.msg(Msg::ClearTipsQuestion));
 
-    Loeschendertipp(f.app);
+    clearTipsAsking(f.app);
     for (int row = 0; row < TipSheet::kRows; ++row) {
         const bool kept = row == 1 || row == 12;
         EXPECT_EQ(rowText(s, row), kept ? "3,7,12,25,31,40,2" : ",,,,,,-") << row;
@@ -67,13 +67,13 @@ TEST(TippEdit, MarksTheRowAndWritesTheChosenNumbersBack)
             form.leftClick(n);
         return ModalResult::Ok;
     };
-    TippEditClick(f.app, 12);
+    editTipRow(f.app, 12);
     EXPECT_EQ(f.zahlenwahl.tickedWhenShown, (std::vector<int>{3, 9, 17, 22, 30, 38, 41, 42}));
     EXPECT_EQ(rowText(s, 12), "5,9,12,22,30,38,4");
     EXPECT_TRUE(f.app.form6.bitBtn3Visible);
     EXPECT_FALSE(f.app.form6.bitBtn4Visible);
     EXPECT_EQ(f.app.form6.box(9).colour, BoxColour::Normal);
-    EXPECT_EQ(f.app.form6.caption, f.app.msg(36));
+    EXPECT_EQ(f.app.form6.caption, f.app.msg(Msg::NumberSelection));
 }
 
 TEST(TippEdit, AnEmptyCellEndsTheMarkingAndOnlyOkWrites)
@@ -85,7 +85,7 @@ TEST(TippEdit, AnEmptyCellEndsTheMarkingAndOnlyOkWrites)
         form.leftClick(1);
         return ModalResult::Abort;
     };
-    TippEdit(f.app, 1, 6);
+    editTip(f.app, 1);
     EXPECT_EQ(f.zahlenwahl.tickedWhenShown, (std::vector<int>{8, 41, 42}));
     EXPECT_EQ(rowText(s, 0), "8,,17,22,30,38,-");
 }
@@ -98,7 +98,7 @@ TEST(TippEdit, MoreThanSixTicksFillOnlySixCells)
             form.setChecked(n, true);
         return ModalResult::Ok;
     };
-    TippEditClick(f.app, 13);
+    editTipRow(f.app, 13);
     EXPECT_EQ(rowText(f.app.sheet(), 13), "33,34,35,36,37,38,-");
 }
 
@@ -106,14 +106,14 @@ TEST(LuckyNumber, SeedsTheGeneratorFromTheAnswerOrTheClock)
 {
     AppFixture f;
     f.dialogs.inputAnswer = "12345";
-    SpeedButton13Click(f.app);
-    EXPECT_EQ(f.feedback.status[1], f.app.msg(32) + " 12345");
+    setLuckyNumber(f.app);
+    EXPECT_EQ(f.feedback.status[1], f.app.msg(Msg::GeneratorSeededWith) + " 12345");
     Random expected(12345);
     EXPECT_EQ(f.app.random().next(), expected.next());
 
     f.feedback.status[1] = "before";
     f.dialogs.inputAnswer = "";
-    SpeedButton13Click(f.app);
+    setLuckyNumber(f.app);
     EXPECT_EQ(f.feedback.status[1], "before");
     Random fromClock(f.clock.seed);
     EXPECT_EQ(f.app.random().next(), fromClock.next());

@@ -9,9 +9,8 @@
 #include "data/TipSheet.h"
 #include "ground/Ports.h"
 #include "ground/Random.h"
-#include "rules/DrawView.h"
 #include "rules/Matching.h"
-#include "rules/TipSearch.h"
+#include "rules/NumberList.h"
 
 #include <array>
 #include <functional>
@@ -20,39 +19,54 @@
 
 namespace zf {
 
-struct Ports {
-    SettingsStore* settings = nullptr;
-    Clock* clock = nullptr;
-    Dialogs* dialogs = nullptr;
-    Feedback* feedback = nullptr;
-    Sound* sound = nullptr;
-    Shell* shell = nullptr;
-    Http* http = nullptr;
-    ZahlenwahlDialog* zahlenwahl = nullptr;
-};
-
-// The current draw: Zahl[1..6] numbers, Zahl[7] spare slot, Zahl[8] dream number.
+// The current draw: zahl[1..6] numbers, zahl[7] spare slot, zahl[8] dream number.
 struct CurrentDraw {
     double datum1 = 0;
-    std::array<int, 9> zahl{};
+    DrawNumbers zahl{};
     int position = 0;
     uint8_t replay = 0;
 
     void setFrom(const Draw& d, int index);
 };
 
-// The main window's state and commands without the window: options, tip sheet,
-// current draw, date window, message catalogue and the program's generator.
-class LottoZahlen {
+// The three labels that show the current draw: Label29 on "Datenbank",
+// Label35 (a copy of it) and Label13 ("QS: ...") on "Lottotipp".
+struct DrawLabels {
+    std::string label29;
+    std::string label13;
+    std::string label35;
+    std::function<void()> changed;
+
+    void notify() const
+    {
+        if (changed)
+            changed();
+    }
+};
+
+// What the last calculation left besides the sheet.
+struct CalcState {
+    bool active = false;   // a calculation is running
+    int runs = 0;          // candidates drawn and tested
+    NumberList numberList; // as the search drew from it
+    std::string status;    // the final text of status panel 1
+};
+
+// The program's state as the window and the command-line tool use it:
+// options, tip sheet, current draw, date window, message catalogue and the
+// program's generator. Commands on it live beside it in this folder; they
+// are the only code that changes the fields the window shows.
+class Session {
 public:
-    explicit LottoZahlen(const Ports& ports);
+    explicit Session(const Ports& ports);
 
     Options& options() { return m_options; }
     const Options& options() const { return m_options; }
     TipSheet& sheet() { return m_sheet; }
     const TipSheet& sheet() const { return m_sheet; }
     Messages& messages() { return m_messages; }
-    const std::string& msg(int index) const { return m_messages[index]; }
+    const Messages& messages() const { return m_messages; }
+    const std::string& msg(Msg id) const { return m_messages[id]; }
     Random& random() { return m_random; }
     // The chart on the "Diagramm" page; call chartChanged() after changing it.
     ChartData& chart() { return m_chart; }
@@ -67,7 +81,7 @@ public:
     // Start-up steps 1 to 19: formats, fields, settings, language, migration,
     // seeding, date window. home is the program directory.
     void prepareStart(const std::string& home);
-    // Start-up step 20: the update, the evaluation for today and the chart.
+    // Start-up step 20: the evaluation for today and the number distribution.
     void runStartAnalyses();
     // Shutdown: writes every stored value in save order.
     void saveSettings(bool windowNormal);
@@ -78,20 +92,21 @@ public:
 
     std::string drawFilePath() const { return home + zahlenFile; }
     DrawFile drawFile() const { return DrawFile(drawFilePath()); }
-    // The draw file's in-memory copy for the calculation's history tests.
-    DrawCache& drawCache()
+    // The draw file's in-memory copy, as a snapshot for jobs.
+    DrawSnapshot drawSnapshot()
     {
         m_drawCache.setPath(drawFilePath());
-        return m_drawCache;
+        return m_drawCache.draws();
     }
+    // The analyses' weekday filter (CheckBox16 Thursday, CheckBox17 Monday).
     WeekdayFilter weekdayFilter() const;
     void setDateTimePicker1(double day);
     // Called after setDateTimePicker1 moved the end of the date window.
     void addDateTimePicker1Listener(std::function<void()> l) { m_picker1Listeners.push_back(std::move(l)); }
     void setDateTimePicker2(double day);
-    double dateTimePicker2() const { return m_options.date("DateTimePicker2"); }
-    // Current run budget from UpDown7.
-    void updateLaufMax() { laufMax = m_options.integer("UpDown7") * 1000; }
+    double dateTimePicker2() const { return m_options.date(Opt::DateTimePicker2); }
+    // The calculation's run budget, from UpDown7 in thousands.
+    int runBudget() const { return m_options.integer(Opt::UpDown7) * 1000; }
 
     // Main-window fields, named as the window names them.
     std::string home; // with trailing separator
@@ -101,14 +116,12 @@ public:
     double aktDatum = 0;
     double dfb = 0;
     double dateTimePicker1 = 0;
-    bool sortieren = false;
-    bool berechnunglaeuft = false;
-    int laufMax = 100000;
+    bool sortieren = false; // the tip check runs only while this is on
     CurrentDraw current;
-    Matching matching;     // Zettelcheck results and Statistik
+    Matching matching;     // the last tip match and the sheet check's counts
     DrawLabels drawLabels; // Label29, Label13, Label35
     NumberSelection form6; // the number selection dialog the program points to
-    CalcState calc;        // the calculate button, the run counter and the number list
+    CalcState calc;        // the calculation's run counter and number list
 
 private:
     Ports m_ports;
@@ -117,7 +130,7 @@ private:
     Messages m_messages;
     Random m_random;
     ChartData m_chart;
-    DrawCache m_drawCache{""};
+    DrawCache m_drawCache;
     std::vector<std::function<void()>> m_chartListeners;
     std::vector<std::function<void()>> m_picker1Listeners;
 };

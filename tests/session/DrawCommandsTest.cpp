@@ -1,6 +1,6 @@
-#include "rules/DrawView.h"
+#include "session/DrawCommands.h"
 #include "fakes/SheetText.h"
-#include "rules/Evaluation.h"
+#include "rules/DrawLines.h"
 
 #include <gtest/gtest.h>
 
@@ -56,9 +56,9 @@ TEST(Stepping, MovesToTheNextDrawThatPassesAndAlwaysEnds)
     for (const auto& c : kStepCases) {
         AppFixture f;
         f.draws(*c.draws);
-        f.app.options().setFlag("CheckBox16", c.thursdays);
+        f.app.options().setFlag(Opt::CheckBox16, c.thursdays);
         f.app.current.position = c.startPosition;
-        c.dir > 0 ? SpeedButton7Click(f.app) : SpeedButton6Click(f.app);
+        c.dir > 0 ? stepForward(f.app) : stepBack(f.app);
         EXPECT_EQ(formatDate(static_cast<int>(f.app.current.datum1)), c.expected) << c.name;
         EXPECT_EQ(f.app.drawFile().readAll()[f.app.current.position].datum, f.app.current.datum1) << c.name;
     }
@@ -68,9 +68,9 @@ TEST(Stepping, ShowsTheDrawMovesThePickerAndChecksTheTips)
 {
     AppFixture f;
     f.draws({"06.11.2023 1 2 3 4 5 6 D1", "09.11.2023 3 11 17 25 33 40 D2"});
-    f.app.options().setDate("DateTimePicker2", kFirstDrawDay + 3);
+    f.app.options().setDate(Opt::DateTimePicker2, kFirstDrawDay + 3);
     setRow(f.app.sheet(), 0, "40,33,1,2,4,5,2");
-    SpeedButton7Click(f.app);
+    stepForward(f.app);
     EXPECT_EQ(f.app.drawLabels.label29, "Do 09.11.23    3  11  17  25  33  40     DREAM:2");
     EXPECT_EQ(f.app.drawLabels.label35, f.app.drawLabels.label29);
     EXPECT_EQ(f.app.drawLabels.label13, "QS: 129");
@@ -78,7 +78,7 @@ TEST(Stepping, ShowsTheDrawMovesThePickerAndChecksTheTips)
     EXPECT_EQ(f.app.aktDatum, kFirstDrawDay + 3);
     EXPECT_EQ(f.app.sheet().matchText(0), "2 + D");
 
-    SpeedButton6Click(f.app);
+    stepBack(f.app);
     EXPECT_EQ(f.app.current.position, 0);
     EXPECT_EQ(f.app.sheet().matchText(0), "4");
 }
@@ -87,11 +87,11 @@ TEST(Stepping, NothingPassesKeepsTheDrawTheStepStartedFrom)
 {
     AppFixture f;
     f.draws({"09.11.2023 1 2 3 4 5 6 D1", "16.11.2023 7 8 9 10 11 12 D2", "23.11.2023 13 14 15 16 17 18 D3"});
-    f.app.options().setFlag("CheckBox16", false);
+    f.app.options().setFlag(Opt::CheckBox16, false);
     f.app.current.position = 1;
-    SpeedButton7Click(f.app);
+    stepForward(f.app);
     EXPECT_EQ(f.app.current.position, 1);
-    SpeedButton6Click(f.app);
+    stepBack(f.app);
     EXPECT_EQ(f.app.current.position, 1);
 }
 
@@ -100,7 +100,7 @@ TEST(Stepping, AnEmptyDrawFileShowsNothing)
     AppFixture f;
     f.draws({});
     f.app.drawLabels.label29 = "old";
-    SpeedButton7Click(f.app);
-    SpeedButton6Click(f.app);
+    stepForward(f.app);
+    stepBack(f.app);
     EXPECT_EQ(f.app.drawLabels.label29, "old");
 }

@@ -1,6 +1,6 @@
-#include "rules/Evaluation.h"
 #include "fakes/SheetText.h"
 #include "ground/Error.h"
+#include "session/DrawCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ struct EvaluationFixture : AppFixture {
     int evaluate(const char* date)
     {
         app.dateTimePicker1 = *parseDate(date);
-        return SpeedButton5Click(app);
+        return evaluateForDate(app);
     }
 };
 
@@ -66,7 +66,7 @@ TEST(Evaluation, ASingleDrawFileShowsTheUsualLine)
     AppFixture f;
     f.draws({"06.11.2023 1 2 3 4 5 6 D1"});
     f.app.dateTimePicker1 = kFirstDrawDay;
-    SpeedButton5Click(f.app);
+    evaluateForDate(f.app);
     EXPECT_EQ(f.app.drawLabels.label29, "Mo 06.11.23    1  2  3  4  5  6     DREAM:1");
 }
 
@@ -74,13 +74,13 @@ TEST(Evaluation, MissingOrEmptyDrawFile)
 {
     AppFixture f;
     f.app.drawLabels.label29 = "old";
-    EXPECT_EQ(SpeedButton5Click(f.app), 0);
+    EXPECT_EQ(evaluateForDate(f.app), 0);
     EXPECT_EQ(f.dialogs.shown, std::vector<std::string>{"Lesen Sie zuerst die Daten der Ziehungen ein"});
     ASSERT_TRUE(f.app.drawFile().exists());
     EXPECT_TRUE(f.app.drawFile().readAll().empty());
 
     f.app.current.position = 3;
-    SpeedButton5Click(f.app);
+    evaluateForDate(f.app);
     EXPECT_EQ(f.dialogs.shown.size(), 1u);
     EXPECT_EQ(f.app.current.position, 0);
     EXPECT_EQ(f.app.drawLabels.label29, "old");
@@ -106,12 +106,12 @@ struct SearchFixture : EvaluationFixture {
     std::vector<std::string> stops;
     SearchFixture()
     {
-        app.options().setDate("DateTimePicker2", *parseDate("09.11.2023"));
+        app.options().setDate(Opt::DateTimePicker2, *parseDate("09.11.2023"));
         app.dateTimePicker1 = *parseDate("20.11.2023");
     }
     void search(int minimum)
     {
-        tipSearch(app, minimum, [this](double datum, int row, int gewinn) {
+        searchTipsInDb(app, minimum, [this](double datum, int row, int gewinn) {
             stops.push_back(formatDate(static_cast<int>(datum)) + " row " + std::to_string(row + 1) + " matches " +
                             std::to_string(gewinn));
         });
@@ -180,7 +180,7 @@ TEST(TipSearch, SearchesOnlyTheTickedWeekdays)
 {
     SearchFixture f;
     setRow(f.app.sheet(), 0, "20,21,22,23,24,26,1");
-    f.app.options().setFlag("CheckBox17", false);
+    f.app.options().setFlag(Opt::CheckBox17, false);
     f.search(0);
     EXPECT_EQ(f.stops, (std::vector<std::string>{"09.11.2023 row 1 matches 0", "16.11.2023 row 1 matches 0"}));
 }
@@ -204,9 +204,9 @@ TEST(TipSearch, TheMinimumComesFromAnInputBox)
     SearchFixture f;
     setRow(f.app.sheet(), 0, "20,21,22,23,24,26,1");
     f.dialogs.inputAnswer = "x";
-    EXPECT_THROW(SpeedButton4Click(f.app), ConvertError);
+    EXPECT_THROW(askAndSearchTipsInDb(f.app), ConvertError);
     f.dialogs.inputAnswer = "0";
     f.dialogs.yesNoAnswers = {false};
-    SpeedButton4Click(f.app);
+    askAndSearchTipsInDb(f.app);
     EXPECT_EQ(f.dialogs.shown.size(), 1u);
 }

@@ -1,0 +1,28 @@
+#include "ground/Ports.h"
+
+#include "ground/Error.h"
+
+namespace zf {
+
+HttpResponse Http::get(const std::string& host, int, const std::string&, const std::string&, int)
+{
+    throw Error("Keine Verbindung zu " + host + " möglich.");
+}
+
+Ports Ports::withDefaults() const
+{
+    static SettingsStore settingsNone;
+    static Clock clockNone;
+    static Dialogs dialogsNone;
+    static Feedback feedbackNone;
+    static Sound soundNone;
+    static Shell shellNone;
+    static Http httpNone;
+    static ZahlenwahlDialog zahlenwahlNone;
+    auto pick = [](auto* given, auto* none) { return given ? given : none; };
+    return {pick(settings, &settingsNone), pick(clock, &clockNone),          pick(dialogs, &dialogsNone),
+            pick(feedback, &feedbackNone), pick(sound, &soundNone),          pick(shell, &shellNone),
+            pick(http, &httpNone),         pick(zahlenwahl, &zahlenwahlNone)};
+}
+
+} // namespace zf

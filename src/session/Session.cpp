@@ -1,0 +1,97 @@
+#include "session/Session.h"
+
+#include "ground/Formats.h"
+#include "session/DrawCommands.h"
+#include "session/Settings.h"
+
+namespace zf {
+
+void CurrentDraw::setFrom(const Draw& d, int index)
+{
+    datum1 = d.datum;
+    for (int i = 0; i < 8; ++i)
+        zahl[i + 1] = d.zahlen[i];
+    position = index;
+    replay = d.replay;
+}
+
+Session::Session(const Ports& ports) : m_ports(ports.withDefaults()) {}
+
+const char* Session::languageCode(int sprache)
+{
+    static const char* const codes[] = {"de", "en", "fr", "sp", "tr", "ru", "nl", "cz", "pl", "it"};
+    return sprache >= 0 && sprache < 10 ? codes[sprache] : nullptr;
+}
+
+void Session::applyLanguage(int sprache)
+{
+    const char* code = languageCode(sprache);
+    if (!code)
+        return;
+    // The control texts follow with the language switch; the catalogue is
+    // what the core needs.
+    m_messages.load(home + "land/meldungen.txt." + code);
+    m_options.setInt(Opt::Sprache, sprache);
+}
+
+WeekdayFilter Session::weekdayFilter() const
+{
+    return {m_options.flag(Opt::CheckBox16), m_options.flag(Opt::CheckBox17)};
+}
+
+void Session::setDateTimePicker1(double day)
+{
+    // the picker refuses dates before its lowest one
+    if (day < kFirstDrawDay)
+        return;
+    dateTimePicker1 = day;
+    for (const auto& l : m_picker1Listeners)
+        l();
+}
+
+void Session::setDateTimePicker2(double day)
+{
+    if (day >= kFirstDrawDay)
+        m_options.setDate(Opt::DateTimePicker2, day);
+}
+
+void Session::prepareStart(const std::string& programDir)
+{
+    const int today = m_ports.clock->today();
+    bezeichnungsDatei = "bezeichch.txt";
+    dfb = today;
+    home = programDir;
+    if (home.empty() || (home.back() != '/' && home.back() != '\\'))
+        home += '/';
+    soundName = "yippee.wav";
+    sortieren = false;
+
+    loadSettings(*this, *m_ports.settings);
+    applyLanguage(m_options.integer(Opt::Sprache));
+    sortieren = true;
+
+    if (dateTimePicker2() > today - 7)
+        m_options.setDate(Opt::DateTimePicker2, kFirstDrawDay);
+    if (m_options.text(Opt::ProxyHostEdit).empty())
+        m_options.setText(Opt::ProxyPortEdit, "80");
+
+    zahlenFile = "ZahlenSN.dat";
+    migrateOldDrawFile(home, zahlenFile);
+
+    m_random.setSeed(m_ports.clock->clockSeed());
+    aktDatum = dateTimePicker2();
+    setDateTimePicker1(today);
+}
+
+void Session::runStartAnalyses()
+{
+    evaluateForDate(*this);
+    showChart(*this, ChartKind::Numbers);
+}
+
+void Session::saveSettings(bool windowNormal)
+{
+    zf::saveSettings(*this, *m_ports.settings, windowNormal);
+}
+
+} // namespace zf

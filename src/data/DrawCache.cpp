@@ -51,7 +51,7 @@ DrawSnapshot DrawCache::draws()
     const bool stamped = fileStamp(m_path, size, mtime);
     auto draws = std::make_shared<const std::vector<Draw>>(DrawFile(m_path).readAll());
     if (!stamped)
-        throw IoError("E/A-Fehler: Lesen von \"" + m_path + "\" fehlgeschlagen.");
+        throw IoError(Text::IoFailure, {text(Text::IoRead), m_path});
     m_draws = std::move(draws);
     m_generation = generation;
     m_size = size;

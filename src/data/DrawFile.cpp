@@ -24,16 +24,16 @@ void bump()
     ++g_generation;
 }
 
-[[noreturn]] void ioFail(const std::string& what, const std::string& path)
+[[noreturn]] void ioFail(Text action, const std::string& path)
 {
-    throw IoError("E/A-Fehler: " + what + " \"" + path + "\" fehlgeschlagen.");
+    throw IoError(Text::IoFailure, {text(action), path});
 }
 
 std::fstream openReadWrite(const std::string& path)
 {
     std::fstream f(toPath(path), std::ios::in | std::ios::out | std::ios::binary);
     if (!f)
-        ioFail("Öffnen von", path);
+        ioFail(Text::IoOpen, path);
     return f;
 }
 
@@ -42,7 +42,7 @@ uint64_t wholeRecordsBytes(const std::string& path)
     std::error_code ec;
     const auto size = fs::file_size(toPath(path), ec);
     if (ec)
-        ioFail("Lesen der Größe von", path);
+        ioFail(Text::IoSize, path);
     return size - size % kRecordSize;
 }
 
@@ -82,11 +82,9 @@ void checkDrawValues(const Draw& d)
 {
     for (int i = 0; i < 6; ++i)
         if (d.zahlen[i] < 1 || d.zahlen[i] > 40)
-            throw Error("Die Ziehung vom " + formatDate(toDay(d.datum)) + " enthält die Zahl " +
-                        std::to_string(d.zahlen[i]) + "; erlaubt sind nur Zahlen von 1 bis 40.");
+            throw Error(Text::DrawNumberOutOfRange, {formatDate(toDay(d.datum)), std::to_string(d.zahlen[i])});
     if (d.zahlen[7] < 1 || d.zahlen[7] > 5)
-        throw Error("Die Ziehung vom " + formatDate(toDay(d.datum)) + " hat die Traumzahl " +
-                    std::to_string(d.zahlen[7]) + "; erlaubt sind nur Traumzahlen von 1 bis 5.");
+        throw Error(Text::DreamNumberOutOfRange, {formatDate(toDay(d.datum)), std::to_string(d.zahlen[7])});
 }
 
 bool DrawFile::exists() const
@@ -99,10 +97,10 @@ void DrawFile::createEmpty() const
 {
     std::ofstream f(toPath(m_path), std::ios::binary | std::ios::trunc);
     if (!f)
-        ioFail("Anlegen von", m_path);
+        ioFail(Text::IoCreate, m_path);
     f.close();
     if (!f)
-        ioFail("Schließen von", m_path);
+        ioFail(Text::IoClose, m_path);
     bump();
 }
 
@@ -115,7 +113,7 @@ void DrawFile::scanBlocks(const std::function<bool(const Draw*, size_t)>& visit)
         f.read(reinterpret_cast<char*>(raw.data()), static_cast<std::streamsize>(raw.size()));
         const auto got = static_cast<size_t>(f.gcount());
         if (f.bad())
-            ioFail("Lesen von", m_path);
+            ioFail(Text::IoRead, m_path);
         const size_t n = got / kRecordSize;
         for (size_t i = 0; i < n; ++i)
             block[i] = decodeDraw(raw.data() + i * kRecordSize);
@@ -159,7 +157,7 @@ void DrawFile::append(const Draw& draw) const
     f.write(reinterpret_cast<const char*>(raw), kRecordSize);
     f.close();
     if (!f)
-        ioFail("Schreiben in", m_path);
+        ioFail(Text::IoWriteInto, m_path);
     bump();
 }
 
@@ -172,7 +170,7 @@ void DrawFile::rewrite(const std::vector<Draw>& draws, const std::string& tempNa
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out)
-            ioFail("Anlegen von", fromPath(temp));
+            ioFail(Text::IoCreate, fromPath(temp));
         unsigned char raw[kRecordSize];
         for (const Draw& d : draws) {
             encodeDraw(d, raw);
@@ -183,7 +181,7 @@ void DrawFile::rewrite(const std::vector<Draw>& draws, const std::string& tempNa
         if (!out) {
             std::error_code ignored;
             fs::remove(temp, ignored);
-            ioFail("Schreiben in", fromPath(temp));
+            ioFail(Text::IoWriteInto, fromPath(temp));
         }
     }
     std::error_code ec;
@@ -191,7 +189,7 @@ void DrawFile::rewrite(const std::vector<Draw>& draws, const std::string& tempNa
     if (ec) {
         std::error_code ignored;
         fs::remove(temp, ignored);
-        ioFail("Ersetzen von", m_path);
+        ioFail(Text::IoReplace, m_path);
     }
     bump();
 }
@@ -212,7 +210,7 @@ bool migrateOldDrawFile(const std::string& home, const std::string& drawFileName
         return false;
     std::ifstream in(oldPath, std::ios::binary);
     if (!in)
-        ioFail("Öffnen von", fromPath(oldPath));
+        ioFail(Text::IoOpen, fromPath(oldPath));
     std::vector<Draw> draws;
     unsigned char old[kOldRecordSize];
     unsigned char raw[kRecordSize] = {};
@@ -221,7 +219,7 @@ bool migrateOldDrawFile(const std::string& home, const std::string& drawFileName
         draws.push_back(decodeDraw(raw));
     }
     if (in.bad())
-        ioFail("Lesen von", fromPath(oldPath));
+        ioFail(Text::IoRead, fromPath(oldPath));
     // Through the temporary file, so a failure leaves no half draw file behind.
     target.rewrite(draws, drawFileName + "~");
     return true;

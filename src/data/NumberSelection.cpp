@@ -77,8 +77,7 @@ void NumberSelection::mouseMoved(int n)
 
 void NumberSelection::showWeight(int n)
 {
-    statusText =
-        "Die Zahl " + std::to_string(n) + " geht mit der Gewichtung " + m_boxes[n].weight + " in die Berechnung ein";
+    shownBox = n;
 }
 
 void NumberSelection::startRandomDraw()
@@ -94,14 +93,14 @@ void NumberSelection::startRandomDraw()
             ++losgeht;
     } else {
         timerOn = false;
-        bitBtn4Caption = "Zufall";
+        randomButton = RandomButton::Again;
         losgeht = 1;
     }
 }
 
 void NumberSelection::randomDrawTick(Random& random)
 {
-    bitBtn4Caption = std::to_string(losgeht) + " Stopp";
+    randomButton = RandomButton::Stop;
     clearNumbers();
     // more numbers than boxes could never be drawn apart
     const int count = std::clamp(maxTipp, 0, 26);
@@ -123,7 +122,7 @@ void NumberSelection::randomDrawTick(Random& random)
 void NumberSelection::closed()
 {
     timerOn = false;
-    bitBtn4Caption = "Zufall";
+    randomButton = RandomButton::Again;
     losgeht = 1;
 }
 
@@ -132,14 +131,14 @@ FileFilter NumberSelection::listFilter(int today)
     const CivilDate d = civilFromDay(today);
     char name[16];
     std::snprintf(name, sizeof name, "%04d%02d%02d.zwl", d.year, d.month, d.day);
-    return {"Werteliste", "*.zwl", "zwl", name};
+    return {text(Text::ValueList), "*.zwl", "zwl", name};
 }
 
 void NumberSelection::saveList(const std::string& path)
 {
     std::ofstream out(toPath(path), std::ios::binary | std::ios::trunc);
     if (!out)
-        throw IoError("Die Datei " + path + " kann nicht geschrieben werden.");
+        throw IoError(Text::CannotWriteFile, {path});
     for (int n = 1; n <= kNumbers; ++n) {
         Box& b = m_boxes[n];
         if (b.checked && b.weight.empty())
@@ -148,14 +147,14 @@ void NumberSelection::saveList(const std::string& path)
     }
     out.close();
     if (!out)
-        throw IoError("Die Datei " + path + " kann nicht geschrieben werden.");
+        throw IoError(Text::CannotWriteFile, {path});
 }
 
 void NumberSelection::loadList(const std::string& path)
 {
     std::ifstream in(toPath(path), std::ios::binary);
     if (!in)
-        throw IoError("Die Datei " + path + " kann nicht gelesen werden.");
+        throw IoError(Text::CannotReadFile, {path});
     for (int n = 1; n <= kNumbers; ++n) {
         std::string line;
         if (!std::getline(in, line))

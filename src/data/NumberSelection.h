@@ -56,12 +56,17 @@ public:
     void saveListAsking(Dialogs& dialogs, int today);
     void loadListAsking(Dialogs& dialogs, int today);
 
-    std::string caption = "Welche Zahlen für die Berechnung";
-    std::string statusText;
+    // What the dialog is shown for; the window words the caption.
+    enum class Purpose { ChooseNumbers, EditTip, NumberChoice };
+    Purpose purpose = Purpose::ChooseNumbers;
+    int tipRow = 0;   // the row edited, 0-based
+    int shownBox = 0; // the box whose weight the status line tells, 0 for none
     bool hintsOn = false;
     bool bitBtn3Visible = true; // "&Rechnen"
     bool bitBtn4Visible = false;
-    std::string bitBtn4Caption = "&Zufall";
+    // The random draw's button: not yet used, running (stop number losgeht), or ready again.
+    enum class RandomButton { Start, Stop, Again };
+    RandomButton randomButton = RandomButton::Start;
     bool timerOn = false;
     std::array<int, 27> tippreihe{}; // Tippreihe[1..26]
     int losgeht = 1;

@@ -19,10 +19,11 @@ OptionDef flag(const char* stored, const char* control, const char* caption, P p
     return {stored, control, "", OptionKind::Flag, def ? 1 : 0, "", 0, 1, page, caption, "", hidden, ""};
 }
 
+// caption stands before the spin control, after behind the last control of its row
 OptionDef spin(const char* stored, const char* field, int min, int max, int def, P page, const char* partner,
-               const char* caption = "", const char* hint = "")
+               const char* caption = "", const char* hint = "", const char* after = "")
 {
-    return {stored, stored, field, OptionKind::Int, def, "", min, max, page, caption, hint, false, partner};
+    return {stored, stored, field, OptionKind::Int, def, "", min, max, page, caption, hint, false, partner, after};
 }
 
 OptionDef field(const char* stored, int def, int min = INT_MIN, int max = INT_MAX)
@@ -90,14 +91,13 @@ std::vector<OptionDef> buildTable()
              P::ScheinOptimierung, true, true),
         flag("Winsound", "Winsound", "Gewinnsound spielen / play winning sound", P::Allgemein, true),
 
-        spin("UpDown1", "Edit37", 21, 279, 50, P::Mathematisch, "",
-             "Quersummen von                  bis                     im Tipp zulassen"),
-        spin("UpDown2", "Edit38", 21, 279, 250, P::Mathematisch, "UpDown1"),
+        spin("UpDown1", "Edit37", 21, 279, 50, P::Mathematisch, "", "Quersummen von", "", "im Tipp zulassen"),
+        spin("UpDown2", "Edit38", 21, 279, 250, P::Mathematisch, "UpDown1", "bis"),
         spin("UpDown3", "Edit39", 0, 5, 2, P::ScheinOptimierung, "CheckBox3"),
         spin("UpDown4", "Edit40", 0, 5, 0, P::ScheinOptimierung, "CheckBox4"),
         spin("UpDown5", "Edit41", 0, 5, 1, P::ScheinOptimierung, "CheckBox5"),
         spin("UpDown6", "Edit42", 4, 6, 5, P::ScheinOptimierung, "CheckBox9", "Richtigen"),
-        spin("UpDown7", "Edit55", 1, 30000, 50, P::Allgemein, "", "Max. Berechnungsläufe          Tausend"),
+        spin("UpDown7", "Edit55", 1, 30000, 50, P::Allgemein, "", "Max. Berechnungsläufe", "", "Tausend"),
         spin("UpDown8", "Edit80", 2, 14, 14, P::Lottotipp, ""),
         spin("UpDown9", "Edit88", 0, 5, 0, P::ScheinOptimierung, "CheckBox24"),
         spin("UpDown10", "Edit83", 0, 6, 2, P::Mathematisch, "CheckBox22"),

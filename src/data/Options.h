@@ -39,8 +39,9 @@ struct OptionDef {
     std::string caption;
     std::string hint;
     bool hidden;
-    std::string partner; // the control this one sits beside: a spin value's check box or spin
-                         // control, a "seltensten" box's preference
+    std::string partner;           // the control this one sits beside: a spin value's check box or spin
+                                   // control, a "seltensten" box's preference
+    std::string captionAfter = {}; // a spin row's text after its last control
 };
 
 // Every stored value except the tip sheet's cells: the table and the current

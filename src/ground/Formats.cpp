@@ -133,7 +133,7 @@ int toInt(std::string_view text)
 {
     if (auto v = tryToInt(text))
         return *v;
-    throw ConvertError("'" + std::string(text) + "' ist kein gültiger Integerwert");
+    throw ConvertError(Text::NotAnInteger, {std::string(text)});
 }
 
 std::optional<double> tryToFloat(std::string_view text)

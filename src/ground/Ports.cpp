@@ -6,7 +6,7 @@ namespace zf {
 
 HttpResponse Http::get(const std::string& host, int, const std::string&, const std::string&, int)
 {
-    throw Error("Keine Verbindung zu " + host + " möglich.");
+    throw Error(Text::NoConnection, {host});
 }
 
 Ports Ports::withDefaults() const

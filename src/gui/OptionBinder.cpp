@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -197,15 +196,15 @@ QWidget* OptionBinder::buildRow(int index, QWidget* parent)
             }
 
     if (isSpin(d)) {
-        // A caption with gaps for its spin controls: "Quersummen von [ ] bis [ ] im Tipp zulassen".
-        const QStringList pieces = qs(d.caption).split(QRegularExpression(" {3,}"));
-        for (size_t m = 0; m < members.size() || static_cast<qsizetype>(m) < pieces.size(); ++m) {
-            if (static_cast<qsizetype>(m) < pieces.size() && !pieces[static_cast<qsizetype>(m)].trimmed().isEmpty())
-                h->addWidget(caption(pieces[static_cast<qsizetype>(m)],
-                                     m < members.size() ? def(members[m]).control : d.control + "End", row));
-            if (m < members.size())
-                h->addWidget(create(members[m], row));
+        // each spin control after its caption, then the row's closing text:
+        // "Quersummen von [ ] bis [ ] im Tipp zulassen"
+        for (int m : members) {
+            if (!def(m).caption.empty())
+                h->addWidget(caption(qs(def(m).caption), def(m).control, row));
+            h->addWidget(create(m, row));
         }
+        if (!d.captionAfter.empty())
+            h->addWidget(caption(qs(d.captionAfter), d.control + "End", row));
     } else if (d.kind == OptionKind::Text) {
         h->addWidget(caption(qs(d.caption), d.control, row));
         h->addWidget(create(index, row));

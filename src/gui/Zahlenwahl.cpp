@@ -1,5 +1,6 @@
 #include "gui/Zahlenwahl.h"
 
+#include "ground/Texts.h"
 #include "gui/GuiUtil.h"
 #include "session/Session.h"
 
@@ -128,7 +129,11 @@ void TForm6::refresh()
     if (!m_form)
         return;
     const NumberSelection& f = *m_form;
-    setWindowTitle(qs(f.caption));
+    auto msg = [this](Msg id) { return m_app ? m_app->msg(id) : std::string(); };
+    using P = NumberSelection::Purpose;
+    setWindowTitle(qs(f.purpose == P::ChooseNumbers ? text(Text::ChooseNumbers)
+                      : f.purpose == P::EditTip     ? std::to_string(f.tipRow + 1) + ". " + msg(Msg::Tip)
+                                                    : msg(Msg::NumberSelection)));
     for (int n = 1; n <= NumberSelection::kBoxes; ++n) {
         QCheckBox* b = m_boxes[n];
         const NumberSelection::Box& box = f.box(n);
@@ -139,10 +144,14 @@ void TForm6::refresh()
                                                            : QColor();
         b->setStyleSheet(c.isValid() ? QString("QCheckBox { background-color: %1; }").arg(c.name()) : QString());
     }
-    m_status->setText(qs(f.statusText));
+    m_status->setText(f.shownBox ? qs(text(Text::NumberWeight, {std::to_string(f.shownBox), f.box(f.shownBox).weight}))
+                                 : QString());
     m_rechnen->setVisible(f.bitBtn3Visible);
     m_zufall->setVisible(f.bitBtn4Visible);
-    m_zufall->setText(qs(f.bitBtn4Caption));
+    using B = NumberSelection::RandomButton;
+    m_zufall->setText(qs(f.randomButton == B::Start  ? text(Text::RandomDraw)
+                         : f.randomButton == B::Stop ? text(Text::RandomDrawStop, {std::to_string(f.losgeht)})
+                                                     : text(Text::RandomDrawAgain)));
     if (f.timerOn && !m_timer->isActive())
         m_timer->start();
     else if (!f.timerOn)

@@ -16,7 +16,7 @@ HttpResponse HttpClient::get(const std::string& host, int port, const std::strin
         client.set_proxy(proxyHost, proxyPort);
     const httplib::Result res = client.Get(path);
     if (!res)
-        throw Error("Keine Verbindung zu " + host + ": " + httplib::to_string(res.error()));
+        throw Error(Text::ConnectionFailed, {host, httplib::to_string(res.error())});
     return {res->status, res->reason, res->body, res->get_header_value("Last-Modified")};
 }
 

@@ -60,8 +60,8 @@ struct Builder {
     void chart(ChartKind kind) { shown = &sources.chart(kind); }
     void bandLine(const Band& b, bool oneBlank)
     {
-        sources.status("Min: " + std::to_string(b.low) + (oneBlank ? " Max: " : "  Max: ") + std::to_string(b.high) +
-                       "  " + std::to_string(list.size()));
+        sources.status(text(Text::BandLine, {std::to_string(b.low), oneBlank ? " " : "  ", std::to_string(b.high),
+                                             std::to_string(list.size())}));
     }
 
     // Steps for pairs, triples and quads: the frequent groups, then the rarest.
@@ -218,8 +218,7 @@ ListMode editNumberList(NumberSelection& form, NumberList& list,
             continue;
         const auto w = tryToInt(form.box(n).weight);
         if (!w)
-            throw ConvertError("Die Gewichtung \"" + form.box(n).weight + "\" der Zahl " + std::to_string(n) +
-                               " ist keine ganze Zahl; die Berechnung wurde beendet.");
+            throw ConvertError(Text::WeightNotAnInteger, {form.box(n).weight, std::to_string(n)});
         if (*w >= 0)
             rebuilt.insert(rebuilt.end(), *w == 0 ? 2 : *w + 1, static_cast<uint8_t>(n));
     }

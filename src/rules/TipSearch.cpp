@@ -144,16 +144,14 @@ void Calculation::searchRow(int r)
             sheet().setDream(r, "-");
         const auto locked = lockedCandidate(sheet(), r);
         if (!locked) // callers check this before they start; a caller that did not gets a clear error
-            throw Error(*incompleteLockedRow(sheet(), m_in.texts));
+            throw Error(Text::LockedRowIncomplete, {std::to_string(r + 1), m_in.texts[Msg::Tip]});
         t = *locked;
     } else {
         if (r == 0 || (m_runs < m_in.runBudget && r < m_in.options.integer(Opt::UpDown8))) {
             // checked when a row first needs the list: with every searched row locked it is never drawn from
             const NumberList& list = m_result.numberList;
             if (!m_searching && distinctNumbers(list) < 6)
-                throw Error("Die Zahlenliste enthält " + std::to_string(distinctNumbers(list)) +
-                            " verschiedene Zahlen; für einen Tipp werden sechs gebraucht. Bitte wählen Sie weniger "
-                            "Einschränkungen; die Berechnung wurde beendet.");
+                throw Error(Text::NumberListTooSmall, {std::to_string(distinctNumbers(list))});
             m_searching = true;
             bool accepted = false;
             while (!accepted) {
@@ -259,9 +257,7 @@ std::optional<std::string> incompleteLockedRow(const TipSheet& sheet, const Mess
 {
     for (int r = 0; r < TipSheet::kRows; ++r)
         if (sheet.locked(r) && !lockedCandidate(sheet, r))
-            return "Der gesperrte " + std::to_string(r + 1) + ". " + texts[Msg::Tip] +
-                   " enthält keine sechs Zahlen. Bitte vervollständigen Sie ihn oder heben Sie die Sperre auf; die "
-                   "Berechnung wurde nicht gestartet.";
+            return text(Text::LockedRowIncomplete, {std::to_string(r + 1), texts[Msg::Tip]});
     return std::nullopt;
 }
 

@@ -24,7 +24,7 @@ int evaluateForDate(Session& s)
 {
     const DrawFile file = s.drawFile();
     if (!file.exists()) {
-        s.ports().dialogs->information("Lesen Sie zuerst die Daten der Ziehungen ein");
+        s.ports().dialogs->information(text(Text::ReadDrawsFirst));
         file.createEmpty();
         return 0;
     }
@@ -116,16 +116,15 @@ std::optional<Tip> searchedTip(const TipSheet& sheet, int row)
 {
     if (sheet.emptyRow(row))
         return std::nullopt;
-    const std::string name = std::to_string(row + 1) + ". Tipp"; // the row label's caption
+    const std::string name = text(Text::TipRowName, {std::to_string(row + 1)}); // the row label's caption
     auto tip = sheet.tip(row);
     if (!tip) {
         for (int c = 0; c < TipSheet::kCols; ++c)
             if (!tryToInt(sheet.cell(row, c)))
-                throw ConvertError(name + ": \"" + sheet.cell(row, c) +
-                                   "\" ist keine Zahl; bitte den Tipp vervollständigen.");
+                throw ConvertError(Text::CellNotANumber, {name, sheet.cell(row, c)});
     }
     if (sheet.dream(row) != "-" && !tip->dream)
-        throw ConvertError(name + ": \"" + sheet.dream(row) + "\" ist keine Traumzahl.");
+        throw ConvertError(Text::NotADreamNumber, {name, sheet.dream(row)});
     return tip;
 }
 

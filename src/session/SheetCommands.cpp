@@ -55,7 +55,8 @@ void toggleLock(Session& app, int row)
 
 void editTipRow(Session& app, int row)
 {
-    app.form6.caption = std::to_string(row + 1) + ". " + app.msg(Msg::Tip);
+    app.form6.purpose = NumberSelection::Purpose::EditTip;
+    app.form6.tipRow = row;
     editTip(app, TipSheet::cellControl(row, 0));
 }
 
@@ -93,7 +94,7 @@ void editTip(Session& app, int anfang)
     form.bitBtn4Visible = false;
     for (int n = 1; n <= NumberSelection::kNumbers; ++n)
         form.setColour(n, BoxColour::Normal);
-    form.caption = app.msg(Msg::NumberSelection);
+    form.purpose = NumberSelection::Purpose::NumberChoice;
     checkTips(app);
 }
 

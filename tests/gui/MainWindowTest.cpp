@@ -298,7 +298,7 @@ void MainWindowTest::failedCommandGoesToTheErrorDisplay()
 {
     Program p(m_dir.path());
     QVERIFY(runGuarded(p.app, [] {}));
-    QVERIFY(!runGuarded(p.app, [] { throw ConvertError("'x' ist kein gültiger Integerwert"); }));
+    QVERIFY(!runGuarded(p.app, [] { throw ConvertError(Text::NotAnInteger, {"x"}); }));
     QVERIFY(!runGuarded(p.app, [] { throw std::runtime_error("kaputt"); }));
     QCOMPARE(p.dialogs.errors, (std::vector<std::string>{"'x' ist kein gültiger Integerwert", "kaputt"}));
 }

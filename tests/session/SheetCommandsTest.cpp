@@ -59,7 +59,8 @@ TEST(TippEdit, MarksTheRowAndWritesTheChosenNumbersBack)
         EXPECT_FALSE(form.bitBtn3Visible);
         EXPECT_TRUE(form.bitBtn4Visible);
         EXPECT_EQ(form.maxTipp, 6);
-        EXPECT_EQ(form.caption, "13. Tipp");
+        EXPECT_EQ(form.purpose, NumberSelection::Purpose::EditTip);
+        EXPECT_EQ(form.tipRow, 12);
         EXPECT_EQ(form.box(9).colour, BoxColour::Yellow);
         EXPECT_EQ(form.box(10).colour, BoxColour::Normal);
         form.clearNumbers();
@@ -73,7 +74,7 @@ TEST(TippEdit, MarksTheRowAndWritesTheChosenNumbersBack)
     EXPECT_TRUE(f.app.form6.bitBtn3Visible);
     EXPECT_FALSE(f.app.form6.bitBtn4Visible);
     EXPECT_EQ(f.app.form6.box(9).colour, BoxColour::Normal);
-    EXPECT_EQ(f.app.form6.caption, f.app.msg(Msg::NumberSelection));
+    EXPECT_EQ(f.app.form6.purpose, NumberSelection::Purpose::NumberChoice);
 }
 
 TEST(TippEdit, AnEmptyCellEndsTheMarkingAndOnlyOkWrites)

@@ -1,0 +1,70 @@
+#include "ground/Texts.h"
+
+#include <string_view>
+#include <vector>
+
+namespace zf {
+
+namespace {
+
+// Indexed by Text.
+const char* const kTexts[] = {
+    "Lesen Sie zuerst die Daten der Ziehungen ein",
+    "Keine Verbindung zu {1} möglich.",
+    "Keine Verbindung zu {1}: {2}",
+    "'{1}' ist kein gültiger Integerwert",
+    "E/A-Fehler: {1} \"{2}\" fehlgeschlagen.",
+    "Lesen von",
+    "Öffnen von",
+    "Lesen der Größe von",
+    "Anlegen von",
+    "Schließen von",
+    "Schreiben in",
+    "Ersetzen von",
+    "Die Datei {1} kann nicht geschrieben werden.",
+    "Die Datei {1} kann nicht gelesen werden.",
+    "Die Ziehung vom {1} enthält die Zahl {2}; erlaubt sind nur Zahlen von 1 bis 40.",
+    "Die Ziehung vom {1} hat die Traumzahl {2}; erlaubt sind nur Traumzahlen von 1 bis 5.",
+    "Der gesperrte {1}. {2} enthält keine sechs Zahlen. Bitte vervollständigen Sie ihn oder heben Sie die Sperre "
+    "auf; die Berechnung wurde nicht gestartet.",
+    "Die Zahlenliste enthält {1} verschiedene Zahlen; für einen Tipp werden sechs gebraucht. Bitte wählen Sie "
+    "weniger Einschränkungen; die Berechnung wurde beendet.",
+    "Die Gewichtung \"{1}\" der Zahl {2} ist keine ganze Zahl; die Berechnung wurde beendet.",
+    "{1}: \"{2}\" ist keine Zahl; bitte den Tipp vervollständigen.",
+    "{1}: \"{2}\" ist keine Traumzahl.",
+    "{1}. Tipp",
+    "Welche Zahlen für die Berechnung",
+    "&Zufall",
+    "Zufall",
+    "{1} Stopp",
+    "Die Zahl {1} geht mit der Gewichtung {2} in die Berechnung ein",
+    "Werteliste",
+    "Min: {1}{2}Max: {3}  {4}",
+};
+static_assert(std::size(kTexts) == static_cast<size_t>(Text::BandLine) + 1);
+
+} // namespace
+
+std::string text(Text id, std::initializer_list<std::string> args)
+{
+    const std::vector<std::string> a(args);
+    std::string_view rest = kTexts[static_cast<int>(id)];
+    std::string out;
+    // "{1}".."{9}" take the arguments
+    for (size_t at = rest.find('{'); at != std::string_view::npos; at = rest.find('{')) {
+        out.append(rest.substr(0, at));
+        const bool argument = at + 2 < rest.size() && rest[at + 1] >= '1' && rest[at + 1] <= '9' && rest[at + 2] == '}';
+        if (!argument) {
+            out.push_back('{');
+            rest.remove_prefix(at + 1);
+            continue;
+        }
+        if (const auto i = static_cast<size_t>(rest[at + 1] - '1'); i < a.size())
+            out.append(a[i]);
+        rest.remove_prefix(at + 3);
+    }
+    out.append(rest);
+    return out;
+}
+
+} // namespace zf

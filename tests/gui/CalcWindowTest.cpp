@@ -128,8 +128,8 @@ void CalcWindowTest::runsOffTheWindowThreadAndStopsAtTheSecondPress()
     QElapsedTimer stop;
     stop.start();
     QTest::mouseClick(p.button(), Qt::LeftButton);
-    QTRY_VERIFY(!p.window.jobs()->running());
-    QVERIFY2(stop.elapsed() < 2000, qPrintable(QString::number(stop.elapsed())));
+    QTRY_VERIFY_WITH_TIMEOUT(!p.window.jobs()->running(), 2000);
+    qInfo("the stop press ended the calculation after %lld ms", stop.elapsed());
     QVERIFY(!bar->isVisible());
     QVERIFY(other->isEnabled() && update->isEnabled());
     QCOMPARE(p.button()->text(), QString("Tipps &berechnen"));

@@ -49,7 +49,7 @@ struct Bench {
 void BM_CandidateTest(benchmark::State& state)
 {
     Bench b;
-    CandidateTest test(CandidateRules::from(b.app.options(), b.app.dateTimePicker1), b.app.drawSnapshot(), {});
+    CandidateTest test(CandidateRules::from(b.app.options(), b.app.endDay), b.app.drawSnapshot(), {});
     test.addAccepted({3, 11, 17, 25, 33, 40});
     test.addAccepted({1, 8, 14, 22, 29, 36});
     test.addAccepted({5, 12, 19, 26, 31, 38});

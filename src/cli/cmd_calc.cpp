@@ -63,7 +63,7 @@ int cmdCalc(Context& c)
     if (save && !c.settingsFile)
         throw UsageError{"--save needs --settings FILE"};
     if (date)
-        app.setDateTimePicker1(Context::date(*date));
+        app.setEndDay(Context::date(*date));
     if (seed) {
         const auto n = tryToInt(*seed);
         if (!n || *n < 0)

@@ -47,7 +47,7 @@ int cmdChart(Context& c)
         const int day = Context::date(*date);
         if (day < kFirstDrawDay)
             throw UsageError{"--date lies before the first draw on " + formatDate(kFirstDrawDay)};
-        c.app.setDateTimePicker1(day);
+        c.app.setEndDay(day);
     }
     const std::string name = *c.value("NAME"); // the parser checked the name
     const auto chart =

@@ -33,7 +33,7 @@ void takeDateOption(Context& c)
         const int day = Context::date(*d);
         if (day < kFirstDrawDay)
             throw UsageError{"--date lies before the first draw on " + formatDate(kFirstDrawDay)};
-        c.app.setDateTimePicker1(day);
+        c.app.setEndDay(day);
     }
 }
 

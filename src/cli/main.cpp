@@ -175,7 +175,7 @@ int run(int argc, char** argv)
     for (const auto& [name, v] : sets)
         if (!setStoredValue(app, name, v))
             throw UsageError{"cannot set " + name + "=" + v};
-    app.aktDatum = app.dateTimePicker2();
+    app.aktDatum = app.windowStart();
 
     const CLI::App* sub = cli.get_subcommands().front();
     Context ctx{app, *sub, settingsFile};

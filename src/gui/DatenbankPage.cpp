@@ -38,14 +38,14 @@ DatenbankPage::DatenbankPage(Session& app, OptionBinder& options, QWidget* paren
 
     auto show = [this, &app] {
         const QSignalBlocker block(m_picker1);
-        m_picker1->setDate(dateOfDay(app.dateTimePicker1));
+        m_picker1->setDate(dateOfDay(app.endDay));
     };
     show();
-    app.addDateTimePicker1Listener([self = QPointer<DatenbankPage>(this), show] {
+    app.addEndDayListener([self = QPointer<DatenbankPage>(this), show] {
         if (self)
             show();
     });
-    connect(m_picker1, &QDateEdit::dateChanged, this, [&app](const QDate& d) { app.setDateTimePicker1(dayOfDate(d)); });
+    connect(m_picker1, &QDateEdit::dateChanged, this, [&app](const QDate& d) { app.setEndDay(dayOfDate(d)); });
 
     options.addRows(OptionPage::Datenbank, page, this);
 

@@ -16,7 +16,7 @@ public:
     DatenbankPage(Session& app, OptionBinder& options, QWidget* parent = nullptr);
 
     QLabel* drawLabel() const { return m_label29; }
-    QDateEdit* dateTimePicker1() const { return m_picker1; }
+    QDateEdit* endDay() const { return m_picker1; }
     // "DatabaseButtons": the commands of the page.
     QWidget* databaseButtons() const { return m_buttons; }
     QVBoxLayout* databaseButtonsLayout() const;

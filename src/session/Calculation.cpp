@@ -18,7 +18,7 @@ std::optional<CalcInput> prepareCalculation(Session& s)
     in.draws = s.drawSnapshot();
     in.options = s.options().snapshot();
     in.sheet = s.sheet().snapshot();
-    in.endDay = s.dateTimePicker1;
+    in.endDay = s.endDay;
     in.random = s.random();
     in.texts = s.messages();
     in.runBudget = s.runBudget();

@@ -28,7 +28,7 @@ int evaluateForDate(Session& s)
         file.createEmpty();
         return 0;
     }
-    const double target = std::round(s.dateTimePicker1);
+    const double target = std::round(s.endDay);
     s.aktDatum = target;
     const std::vector<Draw> draws = file.readAll();
     s.current.position = 0;
@@ -38,7 +38,7 @@ int evaluateForDate(Session& s)
         const bool firstOfMany = i == 0 && draws.size() > 1 && draws[0].datum >= target;
         showDraw(s, firstOfMany ? "   " : "  ", "     DREAM:");
     }
-    s.setDateTimePicker1(s.current.datum1);
+    s.setEndDay(s.current.datum1);
     return checkTips(s);
 }
 
@@ -47,7 +47,7 @@ namespace {
 void step(Session& s, int dir)
 {
     const std::vector<Draw> draws = s.drawFile().readAll();
-    s.aktDatum = s.dateTimePicker2();
+    s.aktDatum = s.windowStart();
     const int i = stepIndex(draws, s.current.position, dir, s.weekdayFilter());
     if (i < 0)
         return;
@@ -56,7 +56,7 @@ void step(Session& s, int dir)
     c.zahl = numbersOf(draws[i]);
     c.position = i;
     showDraw(s, "  ", "     DREAM:");
-    s.setDateTimePicker1(c.datum1);
+    s.setEndDay(c.datum1);
     checkTips(s);
 }
 
@@ -84,8 +84,8 @@ void showChart(Session& s, ChartKind kind)
         s.chart() = tipDistribution(s.sheet(), s.messages());
     } else {
         // count first, so a failed read leaves the previous chart as it was
-        ChartCount count = computeChart(kind, s.drawFile().readAll(), s.dateTimePicker2(), s.dateTimePicker1,
-                                        s.weekdayFilter(), s.messages());
+        ChartCount count =
+            computeChart(kind, s.drawFile().readAll(), s.windowStart(), s.endDay, s.weekdayFilter(), s.messages());
         if (count.start)
             s.aktDatum = *count.start;
         if (count.end)
@@ -139,8 +139,8 @@ bool searched(const WeekdayFilter& f, double datum)
 
 void searchTipsInDb(Session& s, int minimum, const TipStop& onStop)
 {
-    s.aktDatum = s.dateTimePicker2();
-    s.dfb = s.dateTimePicker1;
+    s.aktDatum = s.windowStart();
+    s.dfb = s.endDay;
     s.matching.gewinn = 0;
     ChartData& chart = s.chart();
     chart.series1Visible = false;

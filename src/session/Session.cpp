@@ -39,17 +39,17 @@ WeekdayFilter Session::weekdayFilter() const
     return {m_options.flag(Opt::CheckBox16), m_options.flag(Opt::CheckBox17)};
 }
 
-void Session::setDateTimePicker1(double day)
+void Session::setEndDay(double day)
 {
     // the picker refuses dates before its lowest one
     if (day < kFirstDrawDay)
         return;
-    dateTimePicker1 = day;
-    for (const auto& l : m_picker1Listeners)
+    endDay = day;
+    for (const auto& l : m_endDayListeners)
         l();
 }
 
-void Session::setDateTimePicker2(double day)
+void Session::setWindowStart(double day)
 {
     if (day >= kFirstDrawDay)
         m_options.setDate(Opt::DateTimePicker2, day);
@@ -70,7 +70,7 @@ void Session::prepareStart(const std::string& programDir)
     applyLanguage(m_options.integer(Opt::Sprache));
     sortieren = true;
 
-    if (dateTimePicker2() > today - 7)
+    if (windowStart() > today - 7)
         m_options.setDate(Opt::DateTimePicker2, kFirstDrawDay);
     if (m_options.text(Opt::ProxyHostEdit).empty())
         m_options.setText(Opt::ProxyPortEdit, "80");
@@ -79,8 +79,8 @@ void Session::prepareStart(const std::string& programDir)
     migrateOldDrawFile(home, zahlenFile);
 
     m_random.setSeed(m_ports.clock->clockSeed());
-    aktDatum = dateTimePicker2();
-    setDateTimePicker1(today);
+    aktDatum = windowStart();
+    setEndDay(today);
 }
 
 void Session::runStartAnalyses()

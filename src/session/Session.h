@@ -100,11 +100,11 @@ public:
     }
     // The analyses' weekday filter (CheckBox16 Thursday, CheckBox17 Monday).
     WeekdayFilter weekdayFilter() const;
-    void setDateTimePicker1(double day);
-    // Called after setDateTimePicker1 moved the end of the date window.
-    void addDateTimePicker1Listener(std::function<void()> l) { m_picker1Listeners.push_back(std::move(l)); }
-    void setDateTimePicker2(double day);
-    double dateTimePicker2() const { return m_options.date(Opt::DateTimePicker2); }
+    void setEndDay(double day);
+    // Called after setEndDay moved the end of the date window.
+    void addEndDayListener(std::function<void()> l) { m_endDayListeners.push_back(std::move(l)); }
+    void setWindowStart(double day);
+    double windowStart() const { return m_options.date(Opt::DateTimePicker2); }
     // The calculation's run budget, from UpDown7 in thousands.
     int runBudget() const { return m_options.integer(Opt::UpDown7) * 1000; }
 
@@ -115,7 +115,7 @@ public:
     std::string soundName = "yippee.wav";
     double aktDatum = 0;
     double dfb = 0;
-    double dateTimePicker1 = 0;
+    double endDay = 0;
     bool sortieren = false; // the tip check runs only while this is on
     CurrentDraw current;
     Matching matching;     // the last tip match and the sheet check's counts
@@ -132,7 +132,7 @@ private:
     ChartData m_chart;
     DrawCache m_drawCache;
     std::vector<std::function<void()>> m_chartListeners;
-    std::vector<std::function<void()>> m_picker1Listeners;
+    std::vector<std::function<void()>> m_endDayListeners;
 };
 
 } // namespace zf

@@ -1,5 +1,5 @@
-#include "ground/Error.h"
 #include "ground/Texts.h"
+#include "ground/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -183,10 +183,10 @@ void MainWindowTest::controlsAndModelFollowEachOther()
     o.setInt(Opt::RadioGroup1, -1);
     QCOMPARE(p.find<QGroupBox>("RadioGroup1")->findChild<QButtonGroup*>()->checkedId(), -1);
 
-    p.app.setDateTimePicker1(dayOfDate(QDate(2024, 2, 1)));
+    p.app.setEndDay(dayOfDate(QDate(2024, 2, 1)));
     QCOMPARE(p.find<QDateEdit>("DateTimePicker1")->date(), QDate(2024, 2, 1));
     p.find<QDateEdit>("DateTimePicker1")->setDate(QDate(2024, 3, 4));
-    QCOMPARE(p.app.dateTimePicker1, double(dayOfDate(QDate(2024, 3, 4))));
+    QCOMPARE(p.app.endDay, double(dayOfDate(QDate(2024, 3, 4))));
 }
 
 void MainWindowTest::settingsSurviveARestart()

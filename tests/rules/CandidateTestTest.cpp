@@ -27,7 +27,7 @@ struct CandidateFixture : CalcFixture {
         set("UpDown2", 279);
     }
     // The rules as a calculation starting now would take them.
-    CandidateRules rules() const { return CandidateRules::from(app.options(), app.dateTimePicker1); }
+    CandidateRules rules() const { return CandidateRules::from(app.options(), app.endDay); }
     // The draw file as a calculation starting now would see it; none without a file.
     DrawSnapshot snapshot()
     {
@@ -135,7 +135,7 @@ TEST_F(CandidateFixture, PrimesAndHistoryOnlyWithCheckBox28)
     EXPECT_FALSE(without.takeHistoryTested());
     draws({"03.11.2025 10 11 12 13 14 15 D2"});
     set("CheckBox28", 1);
-    app.setDateTimePicker1(*parseDate("04.12.2025"));
+    app.setEndDay(*parseDate("04.12.2025"));
     CandidateTest with = fresh();
     EXPECT_FALSE(accepts(with, "1,4,6,8,9,10")); // no prime
     EXPECT_TRUE(with.takeHistoryTested());       // the calculation clears the chart after it
@@ -149,7 +149,7 @@ TEST_F(CandidateFixture, RecentDrawsWindowEndsOnThePickerDate)
     neutral();
     draws({"30.10.2025 1 2 3 4 5 6 D1", "03.11.2025 10 11 12 13 14 15 D2", "04.12.2025 20 21 22 23 24 25 D3",
            "08.12.2025 30 31 32 33 34 35 D4"});
-    app.setDateTimePicker1(*parseDate("04.12.2025"));      // a Thursday; 10 draws look back 35 days
+    app.setEndDay(*parseDate("04.12.2025"));               // a Thursday; 10 draws look back 35 days
     EXPECT_TRUE(recentNone(tip("1,2,3,26,27,28"), 3, 10)); // exactly 35 days before
     EXPECT_FALSE(recentNone(tip("10,11,12,26,27,28"), 3, 10));
     EXPECT_FALSE(recentNone(tip("20,21,22,36,37,38"), 3, 10)); // the Thursday itself
@@ -174,7 +174,7 @@ TEST_F(CandidateFixture, WholeWindowOpenAtItsStartAndWithTheSpareSlot)
 {
     neutral();
     draws({"30.10.2025 1 2 3 4 5 6 D1", "03.11.2025 10 11 12 13 14 15 Z16 D2"});
-    app.setDateTimePicker1(*parseDate("04.12.2025"));
+    app.setEndDay(*parseDate("04.12.2025"));
     app.options().setDate(Opt::DateTimePicker2, *parseDate("30.10.2025"));
     set("UpDown6", 6);
     EXPECT_TRUE(windowNone(tip("1,2,3,4,5,6"))); // the start is outside
@@ -207,11 +207,11 @@ TEST_F(CandidateFixture, HistoryTestsCountLikeAScanOfTheFile)
         all.push_back(d);
     }
     DrawFile(app.drawFilePath()).rewrite(all, "t.tmp");
-    app.setDateTimePicker1(day - 100);
+    app.setEndDay(day - 100);
     app.options().setDate(Opt::DateTimePicker2, kFirstDrawDay + 200);
     auto naive = [&](const Candidate& t, double start, int threshold, bool zusatz) {
         for (const Draw& d : all) {
-            if (!(start < d.datum && d.datum <= app.dateTimePicker1))
+            if (!(start < d.datum && d.datum <= app.endDay))
                 continue;
             int g = 0;
             for (int i = 0; i < 6; ++i)
@@ -237,10 +237,9 @@ TEST_F(CandidateFixture, HistoryTestsCountLikeAScanOfTheFile)
         set("CheckBox35", zusatz);
         const int threshold = 2 + round % 5;
         const int ziehzahl = 4 + round % 60;
-        EXPECT_EQ(recentNone(t, threshold, ziehzahl),
-                  naive(t, app.dateTimePicker1 - ziehzahl * 3.5, threshold, zusatz));
+        EXPECT_EQ(recentNone(t, threshold, ziehzahl), naive(t, app.endDay - ziehzahl * 3.5, threshold, zusatz));
         set("UpDown6", 4 + round % 3);
-        EXPECT_EQ(windowNone(t), naive(t, app.dateTimePicker2(), 4 + round % 3, zusatz));
+        EXPECT_EQ(windowNone(t), naive(t, app.windowStart(), 4 + round % 3, zusatz));
     }
 }
 
@@ -249,7 +248,7 @@ TEST_F(CandidateFixture, HistoryTestsCountLikeAScanOfTheFile)
 TEST_F(CandidateFixture, FileChangesReachTheNextSnapshotOnly)
 {
     neutral();
-    app.setDateTimePicker1(*parseDate("04.12.2025"));
+    app.setEndDay(*parseDate("04.12.2025"));
     set("UpDown6", 6);
     writeDrawFile(dir.file("other.dat"), {"03.11.2025 7 8 9 10 11 12 D2"});
     draws({"03.11.2025 10 11 12 13 14 15 D2"});

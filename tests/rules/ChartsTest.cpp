@@ -33,7 +33,7 @@ struct ChartsFixture : ::testing::Test {
         writeDrawFile(app.drawFilePath(), {});
     }
     void draws(const std::vector<std::string>& lines) { writeDrawFile(app.drawFilePath(), lines); }
-    void windowStart(const char* date) { app.setDateTimePicker2(*parseDate(date)); }
+    void windowStart(const char* date) { app.setWindowStart(*parseDate(date)); }
 };
 
 // "x:y" for every bar of non-zero height.

@@ -47,8 +47,8 @@ struct ListFixture : CalcFixture {
         ref.r1 = ref.r2 = ref.r3 = numbersOf(drawFromText("01.01.2025 " + latest));
         const ListSources sources{[this](ChartKind kind) -> const ChartData& {
                                       charts.push_back(kind);
-                                      shown = computeChart(kind, *app.drawSnapshot(), app.dateTimePicker2(),
-                                                           app.dateTimePicker1, app.weekdayFilter(), app.messages())
+                                      shown = computeChart(kind, *app.drawSnapshot(), app.windowStart(), app.endDay,
+                                                           app.weekdayFilter(), app.messages())
                                                   .chart;
                                       return shown;
                                   },
@@ -144,7 +144,7 @@ TEST_F(ListFixture, PreferencesReadTheCharts)
 {
     // 5 6 7 8 in two draws: frequent pairs start at 5, 6 and 7
     draws({"09.11.2023 5 6 7 8 20 33 D1", "13.11.2023 5 6 7 8 21 34 D2", "16.11.2023 1 3 11 22 30 38 D3"});
-    app.setDateTimePicker1(*parseDate("16.11.2023"));
+    app.setEndDay(*parseDate("16.11.2023"));
     set("CheckBox1", 1);
     set("CheckBox15", 1);
     EXPECT_EQ(text(build()), "5 6 6 7 7 8");
@@ -203,10 +203,10 @@ TEST_F(ListFixture, ReferenceDrawsStepBackFromThePickerDate)
 
     // the calculation makes the chosen date's draw current and looks back from there
     draws(lines);
-    app.setDateTimePicker1(*parseDate("12.11.2023"));
+    app.setEndDay(*parseDate("12.11.2023"));
     const auto input = prepareCalculation(app);
     ASSERT_TRUE(input);
     EXPECT_EQ(app.current.zahl[1], 13);
-    EXPECT_EQ(app.dateTimePicker1, *parseDate("13.11.2023"));
+    EXPECT_EQ(app.endDay, *parseDate("13.11.2023"));
     EXPECT_EQ(input->endDay, *parseDate("13.11.2023"));
 }

@@ -74,7 +74,7 @@ TEST(Stepping, ShowsTheDrawMovesThePickerAndChecksTheTips)
     EXPECT_EQ(f.app.drawLabels.label29, "Do 09.11.23    3  11  17  25  33  40     DREAM:2");
     EXPECT_EQ(f.app.drawLabels.label35, f.app.drawLabels.label29);
     EXPECT_EQ(f.app.drawLabels.label13, "QS: 129");
-    EXPECT_EQ(f.app.dateTimePicker1, *parseDate("09.11.2023"));
+    EXPECT_EQ(f.app.endDay, *parseDate("09.11.2023"));
     EXPECT_EQ(f.app.aktDatum, kFirstDrawDay + 3);
     EXPECT_EQ(f.app.sheet().matchText(0), "2 + D");
 

@@ -18,7 +18,7 @@ struct EvaluationFixture : AppFixture {
     EvaluationFixture() { draws(kDraws); }
     int evaluate(const char* date)
     {
-        app.dateTimePicker1 = *parseDate(date);
+        app.endDay = *parseDate(date);
         return evaluateForDate(app);
     }
 };
@@ -43,7 +43,7 @@ TEST(Evaluation, ShowsTheFirstDrawOnOrAfterTheDate)
         EvaluationFixture f;
         f.evaluate(c.date);
         EXPECT_EQ(formatDate(static_cast<int>(f.app.current.datum1)), c.shown) << c.date;
-        EXPECT_EQ(f.app.dateTimePicker1, f.app.current.datum1) << c.date;
+        EXPECT_EQ(f.app.endDay, f.app.current.datum1) << c.date;
         EXPECT_EQ(f.app.current.position, c.position) << c.date;
         EXPECT_EQ(f.app.drawLabels.label29, c.line) << c.date;
         EXPECT_EQ(f.app.drawLabels.label35, c.line) << c.date;
@@ -65,7 +65,7 @@ TEST(Evaluation, ASingleDrawFileShowsTheUsualLine)
 {
     AppFixture f;
     f.draws({"06.11.2023 1 2 3 4 5 6 D1"});
-    f.app.dateTimePicker1 = kFirstDrawDay;
+    f.app.endDay = kFirstDrawDay;
     evaluateForDate(f.app);
     EXPECT_EQ(f.app.drawLabels.label29, "Mo 06.11.23    1  2  3  4  5  6     DREAM:1");
 }
@@ -107,7 +107,7 @@ struct SearchFixture : EvaluationFixture {
     SearchFixture()
     {
         app.options().setDate(Opt::DateTimePicker2, *parseDate("09.11.2023"));
-        app.dateTimePicker1 = *parseDate("20.11.2023");
+        app.endDay = *parseDate("20.11.2023");
     }
     void search(int minimum)
     {

@@ -29,8 +29,8 @@ TEST_F(StartFixture, FirstStartShowsEveryDefault)
     Session app(ports());
     app.prepareStart(dir.home());
     EXPECT_EQ(app.runBudget(), 50000);
-    EXPECT_EQ(app.dateTimePicker2(), kFirstDrawDay);
-    EXPECT_EQ(app.dateTimePicker1, clock.day);
+    EXPECT_EQ(app.windowStart(), kFirstDrawDay);
+    EXPECT_EQ(app.endDay, clock.day);
     EXPECT_TRUE(app.sortieren);
     EXPECT_TRUE(app.options().flag(Opt::CheckBox3));
     EXPECT_FALSE(app.options().flag(Opt::CheckBox1));
@@ -63,7 +63,7 @@ TEST_F(StartFixture, SavedValuesComeBack)
     EXPECT_EQ(again.runBudget(), 7000);
     EXPECT_EQ(again.options().text(Opt::Edit81), "0,75");
     EXPECT_EQ(again.options().integer(Opt::RadioGroup1), 2);
-    EXPECT_EQ(again.dateTimePicker2(), kFirstDrawDay + 100);
+    EXPECT_EQ(again.windowStart(), kFirstDrawDay + 100);
     EXPECT_EQ(again.sheet().cell(12, 5), "33");
     EXPECT_EQ(store.values.count("Edit106"), 1u);
     EXPECT_EQ(again.sheet().dream(3), "4");
@@ -85,7 +85,7 @@ TEST_F(StartFixture, StartUpRulesRepairStoredState)
     EXPECT_TRUE(app.options().flag(Opt::CheckBox16));
     EXPECT_TRUE(app.options().flag(Opt::CheckBox17));
     EXPECT_EQ(app.options().text(Opt::ProxyPortEdit), "80");
-    EXPECT_EQ(app.dateTimePicker2(), kFirstDrawDay);
+    EXPECT_EQ(app.windowStart(), kFirstDrawDay);
     EXPECT_EQ(app.sheet().cell(0, 0), "7");
     EXPECT_EQ(app.sheet().cell(0, 1), "");
     EXPECT_EQ(app.options().integer(Opt::UpDown6), 6);
@@ -112,7 +112,7 @@ TEST_F(StartFixture, WrongKindEndsOnlyItsGroup)
     EXPECT_EQ(app.options().integer(Opt::UpDown4), 0);
     EXPECT_EQ(app.options().text(Opt::ScheinBild), "Romande");
     EXPECT_EQ(app.options().text(Opt::Edit82), "2,00");
-    EXPECT_EQ(app.dateTimePicker2(), kFirstDrawDay);
+    EXPECT_EQ(app.windowStart(), kFirstDrawDay);
 }
 
 TEST_F(StartFixture, DamagedStoredDateFallsBackToTheFirstDraw)
@@ -121,7 +121,7 @@ TEST_F(StartFixture, DamagedStoredDateFallsBackToTheFirstDraw)
         store.values["DateTimePicker2"] = damaged;
         Session app(ports());
         app.prepareStart(dir.home());
-        EXPECT_EQ(app.dateTimePicker2(), kFirstDrawDay) << damaged;
+        EXPECT_EQ(app.windowStart(), kFirstDrawDay) << damaged;
         EXPECT_EQ(app.aktDatum, kFirstDrawDay) << damaged;
     }
 }

@@ -36,6 +36,11 @@ CLI::App* declareEvaluate(CLI::App& cli);
 CLI::App* declareSearchDb(CLI::App& cli);
 CLI::App* declareStep(CLI::App& cli);
 CLI::App* declareCalc(CLI::App& cli);
+CLI::App* declareTips(CLI::App& cli);
+CLI::App* declareListing(CLI::App& cli);
+CLI::App* declareCost(CLI::App& cli);
+CLI::App* declareSlip(CLI::App& cli);
+CLI::App* declareTicket(CLI::App& cli);
 
 int cmdDraws(Context& c);
 int cmdSettings(Context& c);
@@ -44,11 +49,18 @@ int cmdEvaluate(Context& c);
 int cmdSearchDb(Context& c);
 int cmdStep(Context& c);
 int cmdCalc(Context& c);
+int cmdTips(Context& c);
+int cmdListing(Context& c);
+int cmdCost(Context& c);
+int cmdSlip(Context& c);
+int cmdTicket(Context& c);
 
 // Shared by the evaluation commands: the --date option sets DateTimePicker1;
 // the draw and "QS:" lines; one line per tip row.
 void takeDateOption(Context& c);
 void printDrawLabels(const Session& app);
 void printSheet(const Session& app);
+// Shared by cost and slip: --joker 1,2,3 switches exactly these option boxes on.
+void takeJokerOption(Context& c);
 
 } // namespace zf::cli

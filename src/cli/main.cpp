@@ -10,11 +10,13 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <iostream>
 #include <map>
 #include <memory>
+#include <string_view>
 
 namespace zf::cli {
 
@@ -108,9 +110,28 @@ int cmdSettings(Context& c)
     return 0;
 }
 
+// Rendering the slip as PDF needs fonts and so a GUI application; offscreen,
+// as no display is needed.
+bool wantsPdf(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]) == "--pdf" || std::string_view(argv[i]).starts_with("--pdf="))
+            return true;
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
+{
+    if (!wantsPdf(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 int run(int argc, char** argv)
 {
-    QCoreApplication qapp(argc, argv);
+    const auto qapp = makeApplication(argc, argv);
     CLI::App cli("The program's commands without the window, on the same core.", "ziffrano-cli");
     // the global options may also follow the command name
     cli.fallthrough();
@@ -136,6 +157,11 @@ int run(int argc, char** argv)
         {declareSearchDb(cli), cmdSearchDb},
         {declareStep(cli), cmdStep},
         {declareCalc(cli), cmdCalc},
+        {declareTips(cli), cmdTips},
+        {declareListing(cli), cmdListing},
+        {declareCost(cli), cmdCost},
+        {declareSlip(cli), cmdSlip},
+        {declareTicket(cli), cmdTicket},
     };
     try {
         cli.parse(argc, argv);

@@ -19,10 +19,19 @@ Ports Ports::withDefaults() const
     static Shell shellNone;
     static Http httpNone;
     static ZahlenwahlDialog zahlenwahlNone;
+    static PrintDialog printDialogNone;
+    static SlipPrinter slipPrinterNone;
     auto pick = [](auto* given, auto* none) { return given ? given : none; };
-    return {pick(settings, &settingsNone), pick(clock, &clockNone),          pick(dialogs, &dialogsNone),
-            pick(feedback, &feedbackNone), pick(sound, &soundNone),          pick(shell, &shellNone),
-            pick(http, &httpNone),         pick(zahlenwahl, &zahlenwahlNone)};
+    return {pick(settings, &settingsNone),
+            pick(clock, &clockNone),
+            pick(dialogs, &dialogsNone),
+            pick(feedback, &feedbackNone),
+            pick(sound, &soundNone),
+            pick(shell, &shellNone),
+            pick(http, &httpNone),
+            pick(zahlenwahl, &zahlenwahlNone),
+            pick(printDialog, &printDialogNone),
+            pick(slipPrinter, &slipPrinterNone)};
 }
 
 } // namespace zf

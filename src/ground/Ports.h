@@ -12,6 +12,8 @@
 namespace zf {
 
 class NumberSelection;
+struct PrintForm;
+struct SlipPage;
 
 enum class ReadStatus { Ok, Missing, WrongKind };
 
@@ -125,6 +127,21 @@ public:
     virtual ModalResult showModal(NumberSelection&) { return ModalResult::Ok; }
 };
 
+// Shows the print settings dialog modally; OK prints, Retry is the "Online"
+// exit. Without a window nothing is shown and nothing printed.
+class PrintDialog {
+public:
+    virtual ~PrintDialog() = default;
+    virtual ModalResult showModal(PrintForm&) { return ModalResult::Abort; }
+};
+
+// Shows the slip page in a print preview, from which the user prints it.
+class SlipPrinter {
+public:
+    virtual ~SlipPrinter() = default;
+    virtual void preview(const SlipPage&) {}
+};
+
 // The ports a session works with; a null entry stands for the do-nothing port.
 struct Ports {
     SettingsStore* settings = nullptr;
@@ -135,6 +152,8 @@ struct Ports {
     Shell* shell = nullptr;
     Http* http = nullptr;
     ZahlenwahlDialog* zahlenwahl = nullptr;
+    PrintDialog* printDialog = nullptr;
+    SlipPrinter* slipPrinter = nullptr;
 
     // The same ports with every null entry replaced by the do-nothing port.
     Ports withDefaults() const;

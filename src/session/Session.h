@@ -6,6 +6,7 @@
 #include "data/Messages.h"
 #include "data/NumberSelection.h"
 #include "data/Options.h"
+#include "data/PrintForm.h"
 #include "data/TipSheet.h"
 #include "ground/Ports.h"
 #include "ground/Random.h"
@@ -122,6 +123,7 @@ public:
     DrawLabels drawLabels; // Label29, Label13, Label35
     NumberSelection form6; // the number selection dialog the program points to
     CalcState calc;        // the calculation's run counter and number list
+    PrintForm form5;       // the print settings dialog
 
 private:
     Ports m_ports;

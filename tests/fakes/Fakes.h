@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/PrintForm.h"
+#include "data/SlipPage.h"
 #include "ground/Ports.h"
 
 #include <functional>
@@ -147,6 +149,26 @@ public:
         opened.push_back(t);
         return true;
     }
+};
+
+// The print settings dialog: records the form it was shown with and plays the
+// user's part.
+class FakePrintDialog : public PrintDialog {
+public:
+    std::vector<PrintForm> shownWith;
+    std::function<ModalResult(PrintForm&)> user = [](PrintForm&) { return ModalResult::Ok; };
+    ModalResult showModal(PrintForm& form) override
+    {
+        shownWith.push_back(form);
+        return user(form);
+    }
+};
+
+// The print preview: keeps every page it was shown.
+class FakeSlipPrinter : public SlipPrinter {
+public:
+    std::vector<SlipPage> pages;
+    void preview(const SlipPage& page) override { pages.push_back(page); }
 };
 
 } // namespace zf::test

@@ -66,7 +66,11 @@ struct AppFixture {
     FakeFeedback feedback;
     FakeSound sound;
     FakeZahlenwahl zahlenwahl;
-    Session app{Ports{&store, &clock, &dialogs, &feedback, &sound, nullptr, nullptr, &zahlenwahl}};
+    FakeShell shell;
+    FakePrintDialog printDialog;
+    FakeSlipPrinter slipPrinter;
+    Session app{
+        Ports{&store, &clock, &dialogs, &feedback, &sound, &shell, nullptr, &zahlenwahl, &printDialog, &slipPrinter}};
 
     AppFixture()
     {

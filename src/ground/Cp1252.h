@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zf {
+
+// Files of the Windows program are written in the ANSI code page, taken as
+// Windows-1252; the program keeps its texts as UTF-8.
+std::string cp1252ToUtf8(std::string_view bytes);
+// Characters the code page cannot hold become '?'; bytes that are not valid
+// UTF-8 are taken as Windows-1252 already.
+std::string utf8ToCp1252(std::string_view utf8);
+bool isValidUtf8(std::string_view bytes);
+
+} // namespace zf

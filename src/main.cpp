@@ -1,6 +1,8 @@
 #include "gui/MainWindow.h"
 #include "gui/QtDialogs.h"
 #include "gui/QtFeedback.h"
+#include "gui/Scheinch.h"
+#include "gui/Spielwahl.h"
 #include "gui/Zahlenwahl.h"
 #include "platform/HttpClient.h"
 #include "platform/QtSettingsStore.h"
@@ -27,8 +29,11 @@ int main(int argc, char** argv)
     zf::QtShell shell;
     zf::HttpClient http;
     zf::TForm6 form6;
-    zf::Session app({&settings, &clock, &dialogs, &feedback, &sound, &shell, &http, &form6});
+    zf::TForm5 form5;
+    zf::TForm4 form4;
+    zf::Session app({&settings, &clock, &dialogs, &feedback, &sound, &shell, &http, &form6, &form5, &form4});
     form6.attach(app);
+    form5.attach(app);
 
     zf::TForm1 window(app, QApplication::applicationDirPath(), QApplication::arguments().mid(1));
     feedback.attach(window);

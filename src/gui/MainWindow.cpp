@@ -10,7 +10,9 @@
 #include "gui/JobRunner.h"
 #include "gui/LottotippPage.h"
 #include "gui/OptionBinder.h"
+#include "gui/PrintBinding.h"
 #include "gui/TipSheetView.h"
+#include "session/PrintCommands.h"
 #include "session/Session.h"
 
 #include <QAction>
@@ -82,6 +84,7 @@ TForm1::TForm1(Session& app, QString home, QStringList args, QWidget* parent)
     setCentralWidget(m_pages);
     new ChartCommands(*this);
     new TipSheetView(app, *this);
+    new PrintBinding(*this);
     m_baseFontSize = m_pages->font().pointSizeF();
 
     statusBar()->setObjectName("StatusBar1");
@@ -173,10 +176,13 @@ void TForm1::formShow()
     resize(o.integer(Opt::width), o.integer(Opt::height));
     const bool analysed = prepared && runGuarded(m_app, [&] { m_app.runStartAnalyses(); });
     m_started = true;
-    // Print mode: any first argument but "D". Loading and printing the tip
-    // file named by the second argument join here.
-    if (analysed && !m_args.isEmpty() && m_args.front() != "D")
+    // Print mode: any first argument but "D" prints the tip file named by the
+    // second; the program ends also when that failed, after saying why.
+    if (analysed && !m_args.isEmpty() && m_args.front() != "D") {
+        const std::string file = m_args.size() > 1 ? m_args[1].toStdString() : std::string();
+        runGuarded(m_app, [&] { printTipFile(m_app, file); });
         close();
+    }
 }
 
 bool TForm1::normalState() const

@@ -46,7 +46,7 @@ int cmdCost(Context& c)
         c.app.form5.mittwoch = days->find("MI") != std::string::npos;
         updatePrintCost(c.app);
     }
-    std::cout << "cost: " << c.app.form5.cost << '\n';
+    std::cout << "cost: " << formatCost(c.app.form5.cost) << '\n';
     return 0;
 }
 

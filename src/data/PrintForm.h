@@ -19,7 +19,7 @@ struct PrintForm {
     int top = 53;             // UpDown1 "Oben:"
     int left = 32;            // UpDown2 "Links"
     int paper = 0;            // ComboBox1 "Papierformat:"
-    std::string cost;         // Label4
+    double cost = 0;          // Label4, shown as currency
 };
 
 } // namespace zf

@@ -13,9 +13,9 @@ namespace zf {
 
 namespace {
 
-[[noreturn]] void fail(const std::string& what, const std::string& path)
+[[noreturn]] void fail(Text action, const std::string& path)
 {
-    throw IoError("E/A-Fehler: " + what + " \"" + path + "\" fehlgeschlagen.");
+    throw IoError(Text::IoFailure, {text(action), path});
 }
 
 } // namespace
@@ -23,23 +23,22 @@ namespace {
 std::string readFileBytes(const std::string& path, size_t maxBytes)
 {
     if (path.empty())
-        throw IoError("E/A-Fehler: Es wurde keine Datei angegeben.");
+        throw IoError(Text::NoFileNamed, {});
     std::error_code ec;
     if (fs::is_directory(toPath(path), ec))
-        fail("Öffnen von", path);
+        fail(Text::IoOpen, path);
     std::ifstream in(toPath(path), std::ios::binary);
     if (!in)
-        fail("Öffnen von", path);
+        fail(Text::IoOpen, path);
     std::string bytes;
     char buf[4096];
     while (in.read(buf, sizeof buf) || in.gcount() > 0) {
         bytes.append(buf, static_cast<size_t>(in.gcount()));
         if (bytes.size() > maxBytes)
-            throw IoError("Die Datei \"" + path + "\" ist mit mehr als " + std::to_string(maxBytes) +
-                          " Bytes zu groß für diesen Zweck.");
+            throw IoError(Text::FileTooLarge, {path, std::to_string(maxBytes)});
     }
     if (in.bad())
-        fail("Lesen von", path);
+        fail(Text::IoRead, path);
     return bytes;
 }
 
@@ -51,14 +50,14 @@ void writeFileAtomically(const std::string& path, const std::string& bytes)
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out)
-            fail("Anlegen von", fromPath(temp));
+            fail(Text::IoCreate, fromPath(temp));
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         out.close();
         if (!out) {
             std::error_code ignored;
             fs::remove(temp, ignored);
-            fail("Schreiben in", fromPath(temp));
+            fail(Text::IoWriteInto, fromPath(temp));
         }
     }
     std::error_code ec;
@@ -66,7 +65,7 @@ void writeFileAtomically(const std::string& path, const std::string& bytes)
     if (ec) {
         std::error_code ignored;
         fs::remove(temp, ignored);
-        fail("Ersetzen von", path);
+        fail(Text::IoReplace, path);
     }
 }
 

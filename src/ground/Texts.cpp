@@ -40,8 +40,20 @@ const char* const kTexts[] = {
     "Die Zahl {1} geht mit der Gewichtung {2} in die Berechnung ein",
     "Werteliste",
     "Min: {1}{2}Max: {3}  {4}",
+    "E/A-Fehler: Es wurde keine Datei angegeben.",
+    "Die Datei \"{1}\" ist zu groß (mehr als {2} Bytes).",
+    "\"{1}\" ist keine Tippdatei: mit {2} Bytes ist sie zu groß. Die Tipps bleiben unverändert.",
+    "\"{1}\" ist keine Tippdatei: sie enthält Binärdaten. Die Tipps bleiben unverändert.",
+    "{1}. Tipp, {2}. Zahl: \"{3}\" ist keine Zahl; \"Tipp.txt\" wurde nicht geschrieben.",
+    "\"{1}\" wurde geschrieben, kann aber mit keinem Programm geöffnet werden.",
+    "{1}. Tipp, {2}. Zahl: \"{3}\" ist keine Zahl von 1 bis 40; es wurde nichts gedruckt.",
+    "{1}. Tipp, Traumzahl: \"{2}\" ist keine Traumzahl von 1 bis 5; es wurde nichts gedruckt.",
+    "Jede Losnummer wurde schon einmal gezogen.",
+    "LosNr. wurde am {1} als Joker gezogen",
+    "LosNr. wurde am {1} aus Joker gezogen",
+    "Losnummer noch nie als Joker Gewinnzahl gezogen",
 };
-static_assert(std::size(kTexts) == static_cast<size_t>(Text::BandLine) + 1);
+static_assert(std::size(kTexts) == static_cast<size_t>(Text::TicketNeverDrawn) + 1);
 
 } // namespace
 

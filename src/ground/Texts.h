@@ -37,6 +37,18 @@ enum class Text {
     NumberWeight,
     ValueList,
     BandLine,
+    NoFileNamed,
+    FileTooLarge,
+    TipFileTooLarge,
+    TipFileBinary,
+    ListingCellNotANumber,
+    ListingNotOpened,
+    SlipNumberNotValid,
+    SlipDreamNotValid,
+    EveryTicketDrawn,
+    TicketDrawnAls,
+    TicketDrawnAus,
+    TicketNeverDrawn,
 };
 
 // The text with its arguments put in.

@@ -216,7 +216,7 @@ ModalResult TForm5::showModal(PrintForm& form)
     m_left->setValue(form.left);
     if (form.paper >= 0 && form.paper < m_paper->count())
         m_paper->setCurrentIndex(form.paper);
-    m_cost->setText(qs(form.cost));
+    m_cost->setText(qs(formatCost(form.cost)));
     const int code = exec();
     takeDays();
     form.testPicture = m_testPicture->isChecked();
@@ -247,7 +247,7 @@ void TForm5::CheckBox1Click()
         return;
     takeDays();
     run([this] { updatePrintCost(*m_app); });
-    m_cost->setText(qs(m_form->cost));
+    m_cost->setText(qs(formatCost(m_form->cost)));
 }
 
 void TForm5::SpeedButton2Click()

@@ -38,11 +38,6 @@ Position fieldCorner(SlipType type, int slot, int top, int left)
     return {left + pairOffset(type, slot / 2), top + (slot % 2) * g.bandOffset};
 }
 
-std::string tipName(int row)
-{
-    return std::to_string(row + 1) + ". Tipp";
-}
-
 } // namespace
 
 SlipType slipTypeOf(const std::string& text)
@@ -126,8 +121,8 @@ SlipPage buildSlipPage(const TipSheet& sheet, const SlipSettings& settings)
             if (!text.empty()) {
                 const auto n = tryToInt(text);
                 if (!n || *n < 1 || *n > 40)
-                    throw ConvertError(tipName(row) + ", " + std::to_string(col + 1) + ". Zahl: \"" + text +
-                                       "\" ist keine Zahl von 1 bis 40; es wurde nichts gedruckt.");
+                    throw ConvertError(Text::SlipNumberNotValid,
+                                       {std::to_string(row + 1), std::to_string(col + 1), text});
                 const Position p = numberMarkAt(type, slot, *n, settings.top, settings.left);
                 // the fifth tip's first mark sits 3 units further right
                 m.left = p.left + (row == 4 && col == 0 ? 3 : 0);
@@ -141,8 +136,7 @@ SlipPage buildSlipPage(const TipSheet& sheet, const SlipSettings& settings)
         if (text != "-") {
             const auto z = tryToInt(text);
             if (!z || *z < 1 || *z > 5)
-                throw ConvertError(tipName(row) + ", Traumzahl: \"" + text +
-                                   "\" ist keine Traumzahl von 1 bis 5; es wurde nichts gedruckt.");
+                throw ConvertError(Text::SlipDreamNotValid, {std::to_string(row + 1), text});
             const Position p = dreamMarkAt(type, slot, *z, settings.top, settings.left);
             d.field = *z;
             d.left = p.left;

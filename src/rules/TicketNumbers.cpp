@@ -62,7 +62,7 @@ TicketDigits newTicketNumber(Random& random, const std::vector<Draw>& draws)
         }
     }
     if (count == kNumbers)
-        throw Error("Jede Losnummer wurde schon einmal gezogen.");
+        throw Error(Text::EveryTicketDrawn, {});
     for (;;) {
         TicketDigits t{};
         for (int& digit : t)
@@ -75,8 +75,9 @@ TicketDigits newTicketNumber(Random& random, const std::vector<Draw>& draws)
 std::string ticketSearchMessage(std::optional<double> drawnOn, int row)
 {
     if (!drawnOn)
-        return "Losnummer noch nie als Joker Gewinnzahl gezogen";
-    return "LosNr. wurde am " + formatDate(toDay(*drawnOn)) + (row == 3 ? " aus Joker gezogen" : " als Joker gezogen");
+        return text(Text::TicketNeverDrawn);
+    // row 3's message says "aus" where the others say "als"
+    return text(row == 3 ? Text::TicketDrawnAus : Text::TicketDrawnAls, {formatDate(toDay(*drawnOn))});
 }
 
 } // namespace zf

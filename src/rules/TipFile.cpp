@@ -70,10 +70,9 @@ TipFileRow parseTipLine(std::string_view line)
 TipFileRows parseTipFile(std::string_view bytes, const std::string& name)
 {
     if (bytes.size() > kTipFileMaxBytes)
-        throw Error("\"" + name + "\" ist keine Tippdatei: mit " + std::to_string(bytes.size()) +
-                    " Bytes ist sie zu groß. Die Tipps bleiben unverändert.");
+        throw Error(Text::TipFileTooLarge, {name, std::to_string(bytes.size())});
     if (bytes.find('\0') != std::string_view::npos)
-        throw Error("\"" + name + "\" ist keine Tippdatei: sie enthält Binärdaten. Die Tipps bleiben unverändert.");
+        throw Error(Text::TipFileBinary, {name});
     std::string text;
     constexpr std::string_view kBom = "\xEF\xBB\xBF";
     if (bytes.substr(0, kBom.size()) == kBom && isValidUtf8(bytes.substr(kBom.size())))
@@ -87,9 +86,9 @@ TipFileRows parseTipFile(std::string_view bytes, const std::string& name)
     return rows;
 }
 
-int nextDrawForTipFile(double dateTimePicker1, int today)
+int nextDrawForTipFile(double endDay, int today)
 {
-    const int day = toDay(std::round(dateTimePicker1));
+    const int day = toDay(std::round(endDay));
     if (weekday(day) == 0)
         return day + 3;
     if (weekday(day) == 3)
@@ -136,11 +135,11 @@ std::vector<std::string> tipListing(const TipSheet& sheet, int nextDraw, const s
         std::snprintf(label, sizeof label, "%2d. ", row + 1);
         std::string line = label + tipWord + ": ";
         for (int col = 0; col < TipSheet::kCols; ++col) {
-            const std::string& text = sheet.cell(row, col);
-            const auto n = tryToInt(text);
+            const std::string& cell = sheet.cell(row, col);
+            const auto n = tryToInt(cell);
             if (!n)
-                throw ConvertError(std::to_string(row + 1) + ". Tipp, " + std::to_string(col + 1) + ". Zahl: \"" +
-                                   text + "\" ist keine Zahl; \"Tipp.txt\" wurde nicht geschrieben.");
+                throw ConvertError(Text::ListingCellNotANumber,
+                                   {std::to_string(row + 1), std::to_string(col + 1), cell});
             char number[16];
             std::snprintf(number, sizeof number, "%2d", *n);
             line += (col > 0 ? "   " : "") + std::string(number);

@@ -36,9 +36,10 @@ TipFileRow parseTipLine(std::string_view line);
 // no tip file: a NUL byte, or more than kTipFileMaxBytes.
 TipFileRows parseTipFile(std::string_view bytes, const std::string& name);
 
-// The next draw after DateTimePicker1's date for the proposed file name: a
-// Monday gives the Thursday, a Thursday the Monday, any other day today.
-int nextDrawForTipFile(double dateTimePicker1, int today);
+// The next draw after the end of the date window (DateTimePicker1) for the
+// proposed file name: a Monday gives the Thursday, a Thursday the Monday, any
+// other day today.
+int nextDrawForTipFile(double endDay, int today);
 // "yyyymmdd.ztp"
 std::string tipFileName(int day);
 FileFilter tipFileFilter(const std::string& defaultName = {});

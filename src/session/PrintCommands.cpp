@@ -32,7 +32,7 @@ Opt ticketOption(int row)
 void updatePrintCost(Session& s)
 {
     PrintForm& f = s.form5;
-    f.cost = formatCost(slipCost({f.tipp, f.plus}, jokers(s.options()), {f.samstag, f.mittwoch}));
+    f.cost = slipCost({f.tipp, f.plus}, jokers(s.options()), {f.samstag, f.mittwoch});
 }
 
 void preparePrintDialog(Session& s)

@@ -1,6 +1,7 @@
 #include "session/TipFileCommands.h"
 
 #include "ground/AtomicFile.h"
+#include "ground/Texts.h"
 #include "rules/TipFile.h"
 #include "session/DrawCommands.h"
 #include "session/Session.h"
@@ -15,7 +16,7 @@ void saveTipFile(Session& s, const std::string& path)
 
 void saveTipsAsking(Session& s)
 {
-    const int day = nextDrawForTipFile(s.dateTimePicker1, s.ports().clock->today());
+    const int day = nextDrawForTipFile(s.endDay, s.ports().clock->today());
     if (const auto path = s.ports().dialogs->saveFileName(tipFileFilter(tipFileName(day))))
         saveTipFile(s, *path);
 }
@@ -54,8 +55,7 @@ void showTipListing(Session& s)
     writeTipListing(s);
     const std::string path = s.home + "Tipp.txt";
     if (!s.ports().shell->open(path))
-        s.ports().dialogs->information("\"" + path +
-                                       "\" wurde geschrieben, kann aber mit keinem Programm geöffnet werden.");
+        s.ports().dialogs->information(text(Text::ListingNotOpened, {path}));
 }
 
 } // namespace zf

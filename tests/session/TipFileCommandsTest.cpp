@@ -52,7 +52,7 @@ TEST(TipFileCommands, SaveProposesTheNextDrawAndWritesTheSheet)
     Session app(Ports{&f.store, &f.clock, &dialogs});
     app.home = f.dir.home();
     setRow(app.sheet(), 0, "3,7,12,25,31,40,2");
-    app.dateTimePicker1 = *parseDate("16.11.2023"); // a Thursday
+    app.endDay = *parseDate("16.11.2023"); // a Thursday
 
     saveTipsAsking(app); // cancelled: nothing written
     EXPECT_EQ(g_lastFilter.defaultName, "20231120.ztp");
@@ -113,7 +113,7 @@ TEST(TipFileCommands, AFileThatCannotBeReadLeavesTheSheetAsItWas)
 TEST(TipFileCommands, TheLoadCommandEvaluatesAlsoWhenCancelled)
 {
     TipFileFixture f;
-    f.app.dateTimePicker1 = *parseDate("09.11.2023");
+    f.app.endDay = *parseDate("09.11.2023");
     loadTipsAsking(f.app);
     EXPECT_EQ(formatDate(static_cast<int>(f.app.current.datum1)), "09.11.2023");
 

@@ -6,6 +6,7 @@
 #include "gui/DatenbankPage.h"
 #include "gui/DiagrammPage.h"
 #include "gui/GuiUtil.h"
+#include "gui/HintStatus.h"
 #include "gui/InternetPage.h"
 #include "gui/JobRunner.h"
 #include "gui/LottotippPage.h"
@@ -97,6 +98,7 @@ TForm1::TForm1(Session& app, QString home, QStringList args, QWidget* parent)
 
     buildMenu();
     new CalcBinding(*this);
+    new HintStatus(app, *this);
     const Options& o = app.options();
     resize(o.integer(Opt::width), o.integer(Opt::height));
     app.options().addListener([self = QPointer<TForm1>(this)](int index) {

@@ -20,6 +20,7 @@ class JobRunner;
 class LottotippPage;
 class Session;
 class OptionBinder;
+class PageScaler;
 
 // The main window: five tab pages, the main menu and a two-panel status bar.
 class TForm1 : public QMainWindow {
@@ -58,7 +59,6 @@ private:
     void formShow();
     void buildMenu();
     void markLanguage();
-    void rescale(double factor);
     bool normalState() const;
 
     Session& m_app;
@@ -77,8 +77,8 @@ private:
     QAction* m_berechnen = nullptr;
     QAction* m_export = nullptr;
     QActionGroup* m_languages = nullptr;
-    double m_baseFontSize = 0;
-    double m_fontScale = 1;
+    PageScaler* m_scaler = nullptr;
+    int m_designHeight = 0; // the height at the first show: the scale 1
     bool m_shown = false;
     bool m_started = false;
     bool m_closed = false;

@@ -86,12 +86,36 @@ void showPageOf(TForm1& w, QWidget* control)
     Q_UNUSED(w);
 }
 
+// Every visible widget of every page and sub-page, by a name that stays the
+// same for the same widget, with its place in the window.
+std::map<QString, QRect> geometryOfEveryPage(TForm1& w)
+{
+    std::map<QString, QRect> all;
+    QList<QTabWidget*> tabWidgets{w.pages(), w.berechnung()->tabs()};
+    for (int page = 0; page < w.pages()->count(); ++page) {
+        w.pages()->setCurrentIndex(page);
+        const int subPages = page == 1 ? w.berechnung()->tabs()->count() : 1;
+        for (int sub = 0; sub < subPages; ++sub) {
+            if (page == 1)
+                w.berechnung()->tabs()->setCurrentIndex(sub);
+            QApplication::processEvents();
+            const QList<QWidget*> widgets = w.pages()->currentWidget()->findChildren<QWidget*>();
+            for (int i = 0; i < widgets.size(); ++i)
+                if (widgets[i]->isVisible())
+                    all[QString("%1.%2 %3 #%4").arg(page).arg(sub).arg(widgets[i]->objectName()).arg(i)] =
+                        QRect(widgets[i]->mapTo(&w, QPoint(0, 0)), widgets[i]->size());
+        }
+    }
+    return all;
+}
+
 } // namespace
 
 class WindowUseTest : public QObject {
     Q_OBJECT
 private slots:
     void everyHintReachesStatusPanel1();
+    void resizingThereAndBackRestoresEveryWidget();
 };
 
 void WindowUseTest::everyHintReachesStatusPanel1()
@@ -131,6 +155,57 @@ void WindowUseTest::everyHintReachesStatusPanel1()
     QLineEdit* field = spin->findChild<QLineEdit*>();
     QTest::mouseMove(field, field->rect().center());
     QCOMPARE(p.panel1(), spin->toolTip());
+}
+
+void WindowUseTest::resizingThereAndBackRestoresEveryWidget()
+{
+    Program p;
+    TForm1& w = *p.window;
+    w.resize(1100, 700);
+    QApplication::processEvents();
+    const auto before = geometryOfEveryPage(w);
+    QVERIFY(before.size() > 300);
+    auto width = [&w](const char* name) { return w.findChild<QWidget*>(name)->width(); };
+    auto height = [&w](const char* name) { return w.findChild<QWidget*>(name)->height(); };
+    const char* grown[] = {"Edit1", "ComboBox1", "CheckBox3", "Label28", "BitBtn4", "Edit81"};
+    std::map<std::string, QSize> small;
+    for (const char* name : grown) {
+        showPageOf(w, w.findChild<QWidget*>(name));
+        QApplication::processEvents();
+        small[name] = QSize(width(name), height(name));
+    }
+
+    // 980 / 700 = 1.4
+    w.resize(1500, 980);
+    for (const char* name : grown) {
+        showPageOf(w, w.findChild<QWidget*>(name));
+        QApplication::processEvents();
+        const double wide = double(width(name)) / small[name].width();
+        const double high = double(height(name)) / small[name].height();
+        QVERIFY2(wide > 1.3 && wide < 1.5, qPrintable(QString("%1 width x%2").arg(name).arg(wide)));
+        QVERIFY2(high > 1.3 && high < 1.5, qPrintable(QString("%1 height x%2").arg(name).arg(high)));
+    }
+
+    for (const QSize& size : {QSize(1300, 800), QSize(1100, 520), QSize(1100, 700)})
+        w.resize(size);
+    const auto after = geometryOfEveryPage(w);
+    QStringList moved;
+    for (const auto& [name, rect] : before) {
+        const auto it = after.find(name);
+        if (it == after.end() || it->second != rect)
+            moved << QString("%1: %2,%3 %4x%5 -> %6,%7 %8x%9")
+                         .arg(name)
+                         .arg(rect.x())
+                         .arg(rect.y())
+                         .arg(rect.width())
+                         .arg(rect.height())
+                         .arg(it == after.end() ? -1 : it->second.x())
+                         .arg(it == after.end() ? -1 : it->second.y())
+                         .arg(it == after.end() ? -1 : it->second.width())
+                         .arg(it == after.end() ? -1 : it->second.height());
+    }
+    QVERIFY2(moved.isEmpty(), qPrintable(moved.mid(0, 20).join("\n")));
+    QCOMPARE(after.size(), before.size());
 }
 
 QTEST_MAIN(WindowUseTest)

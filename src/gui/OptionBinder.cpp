@@ -139,6 +139,7 @@ QWidget* OptionBinder::create(int index, QWidget* parent)
         e->setCalendarPopup(true);
         e->setDisplayFormat("dd.MM.yyyy");
         e->setMinimumDate(dateOfDay(d.min));
+        allowDateTyping(e);
         connect(e, &QDateEdit::dateChanged, this,
                 [&o, index](const QDate& date) { o.setDate(index, dayOfDate(date)); });
         w = e;

@@ -116,6 +116,7 @@ class WindowUseTest : public QObject {
 private slots:
     void everyHintReachesStatusPanel1();
     void resizingThereAndBackRestoresEveryWidget();
+    void datePickersTakeAClickAndTyping();
 };
 
 void WindowUseTest::everyHintReachesStatusPanel1()
@@ -206,6 +207,52 @@ void WindowUseTest::resizingThereAndBackRestoresEveryWidget()
     }
     QVERIFY2(moved.isEmpty(), qPrintable(moved.mid(0, 20).join("\n")));
     QCOMPARE(after.size(), before.size());
+}
+
+void WindowUseTest::datePickersTakeAClickAndTyping()
+{
+    Program p;
+    TForm1& w = *p.window;
+    const struct {
+        const char* name;
+        std::function<QDate()> model;
+    } pickers[] = {
+        {"DateTimePicker1", [&p] { return QDate(1899, 12, 30).addDays(static_cast<int>(p.app.dateTimePicker1)); }},
+        {"DateTimePicker2",
+         [&p] { return QDate(1899, 12, 30).addDays(static_cast<int>(p.app.options().date(Opt::DateTimePicker2))); }},
+    };
+    for (const auto& picker : pickers) {
+        auto* edit = w.findChild<QDateEdit*>(picker.name);
+        QVERIFY(edit);
+        showPageOf(w, edit);
+        QApplication::processEvents();
+        edit->setDate(QDate(2024, 3, 7));
+        QLineEdit* field = edit->findChild<QLineEdit*>();
+        const int digit = field->fontMetrics().horizontalAdvance("0");
+        auto clickAt = [&](int chars) {
+            // the field's text starts after its frame and margin
+            QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(4 + chars * digit, field->height() / 2));
+        };
+
+        clickAt(1); // into the day
+        QTest::keyClicks(edit, "15");
+        QCOMPARE(edit->date(), QDate(2024, 3, 15));
+        clickAt(7); // into the year
+        QTest::keyClicks(edit, "2025");
+        QCOMPARE(edit->date(), QDate(2025, 3, 15));
+
+        // a whole date typed over the selected text, with or without leading zeros
+        const struct {
+            const char* typed;
+            QDate date;
+        } dates[] = {{"15.01.2026", QDate(2026, 1, 15)}, {"3.2.2024", QDate(2024, 2, 3)}};
+        for (const auto& d : dates) {
+            field->selectAll();
+            QTest::keyClicks(edit, d.typed);
+            QCOMPARE(edit->date(), d.date);
+            QCOMPARE(picker.model(), d.date);
+        }
+    }
 }
 
 QTEST_MAIN(WindowUseTest)

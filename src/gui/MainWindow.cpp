@@ -12,6 +12,7 @@
 #include "gui/LottotippPage.h"
 #include "gui/OptionBinder.h"
 #include "gui/PageScaler.h"
+#include "gui/QtTexts.h"
 #include "gui/TipSheetView.h"
 #include "session/Session.h"
 
@@ -99,9 +100,13 @@ TForm1::TForm1(Session& app, QString home, QStringList args, QWidget* parent)
     m_scaler = new PageScaler(*m_pages);
     const Options& o = app.options();
     resize(o.integer(Opt::width), o.integer(Opt::height));
+    m_qtTexts = new QtTexts(this);
+    loadQtTranslations(o.integer(Opt::Sprache));
     app.options().addListener([self = QPointer<TForm1>(this)](int index) {
-        if (self && index == zf::index(Opt::Sprache))
+        if (self && index == zf::index(Opt::Sprache)) {
             self->markLanguage();
+            self->loadQtTranslations(self->m_app.options().integer(Opt::Sprache));
+        }
     });
 }
 
@@ -144,6 +149,11 @@ void TForm1::buildMenu()
     close->setObjectName("Schlieen1");
     connect(close, &QAction::triggered, this, &QWidget::close);
     markLanguage();
+}
+
+bool TForm1::loadQtTranslations(int sprache)
+{
+    return m_qtTexts->load(sprache);
 }
 
 void TForm1::markLanguage()

@@ -21,6 +21,7 @@ class LottotippPage;
 class Session;
 class OptionBinder;
 class PageScaler;
+class QtTexts;
 
 // The main window: five tab pages, the main menu and a two-panel status bar.
 class TForm1 : public QMainWindow {
@@ -44,6 +45,12 @@ public:
     QAction* berechnenAction() const { return m_berechnen; }
     QAction* exportAction() const { return m_export; }
     JobRunner* jobs() const { return m_jobs; }
+
+    // Qt's own texts (standard buttons, file dialogs) in the language of
+    // `Sprache`; runs whenever `Sprache` changes. False when Qt has no
+    // translation for it.
+    bool loadQtTranslations(int sprache);
+    QtTexts& qtTexts() const { return *m_qtTexts; }
 
     // True once the start-up sequence has run (successfully or not).
     bool started() const { return m_started; }
@@ -77,6 +84,7 @@ private:
     QAction* m_berechnen = nullptr;
     QAction* m_export = nullptr;
     QActionGroup* m_languages = nullptr;
+    QtTexts* m_qtTexts = nullptr;
     PageScaler* m_scaler = nullptr;
     int m_designHeight = 0; // the height at the first show: the scale 1
     bool m_shown = false;

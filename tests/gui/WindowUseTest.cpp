@@ -5,6 +5,7 @@
 #include "gui/MainWindow.h"
 #include "gui/QtDialogs.h"
 #include "gui/QtFeedback.h"
+#include "gui/QtTexts.h"
 #include "gui/Zahlenwahl.h"
 #include "session/Session.h"
 
@@ -109,6 +110,31 @@ std::map<QString, QRect> geometryOfEveryPage(TForm1& w)
     return all;
 }
 
+// Runs `inspect` on the modal dialog `open` shows, then closes it.
+void whileModal(const std::function<void()>& open, const std::function<void(QDialog*)>& inspect)
+{
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        inspect(d);
+        seen = true;
+        d->reject();
+    });
+    open();
+    QVERIFY(seen);
+}
+
+QStringList buttonTexts(QDialog* d)
+{
+    QStringList texts;
+    for (QDialogButtonBox* box : d->findChildren<QDialogButtonBox*>())
+        for (QAbstractButton* b : box->buttons())
+            texts << b->text();
+    texts.sort();
+    return texts;
+}
+
 } // namespace
 
 class WindowUseTest : public QObject {
@@ -117,6 +143,9 @@ private slots:
     void everyHintReachesStatusPanel1();
     void resizingThereAndBackRestoresEveryWidget();
     void datePickersTakeAClickAndTyping();
+    void qtTextsFollowTheLanguage_data();
+    void qtTextsFollowTheLanguage();
+    void dialogsSpeakGerman();
 };
 
 void WindowUseTest::everyHintReachesStatusPanel1()
@@ -253,6 +282,68 @@ void WindowUseTest::datePickersTakeAClickAndTyping()
             QCOMPARE(picker.model(), d.date);
         }
     }
+}
+
+void WindowUseTest::qtTextsFollowTheLanguage_data()
+{
+    QTest::addColumn<int>("sprache");
+    QTest::addColumn<QString>("code");
+    const char* codes[] = {"de", "en", "fr", "es", "tr", "ru", "nl", "cs", "pl", "it"};
+    for (int s = 0; s < 10; ++s)
+        QTest::addRow("%d %s", s, codes[s]) << s << QString(codes[s]);
+    QTest::newRow("unknown value: the built-in German") << 12 << QString("de");
+}
+
+void WindowUseTest::qtTextsFollowTheLanguage()
+{
+    QFETCH(int, sprache);
+    QFETCH(QString, code);
+    Program p(sprache);
+    QCOMPARE(p.window->qtTexts().loadedCode(), code);
+    const QString yes = QCoreApplication::translate("QPlatformTheme", "&Yes");
+    if (code == "de")
+        QCOMPARE(yes, QString("&Ja"));
+    else if (code == "fr")
+        QCOMPARE(yes, QString("&Oui"));
+    else if (code != "en")
+        QVERIFY2(yes != "&Yes", qPrintable(yes));
+
+    // the language menu switches them
+    p.window->findChild<QAction*>("Franzsisch1")->trigger();
+    QCOMPARE(p.window->qtTexts().loadedCode(), QString("fr"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Oui"));
+    p.window->findChild<QAction*>("Deutsch1")->trigger();
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Ja"));
+}
+
+void WindowUseTest::dialogsSpeakGerman()
+{
+    Program p;
+    QtDialogs dialogs;
+    whileModal([&] { dialogs.askYesNo("Weitersuchen?", "Treffer"); },
+               [](QDialog* d) {
+                   QVERIFY(qobject_cast<QMessageBox*>(d));
+                   QCOMPARE(buttonTexts(d), QStringList({"&Ja", "&Nein"}));
+               });
+    whileModal([&] { dialogs.inputBox("Mindestanzahl", "Wie viele Treffer?", "6"); },
+               [](QDialog* d) {
+                   QVERIFY(qobject_cast<QInputDialog*>(d));
+                   QCOMPARE(buttonTexts(d), QStringList({"Abbrechen", "OK"}));
+               });
+    whileModal(
+        [&] {
+            dialogs.saveFileName(FileFilter{"Tippdatei", "*.ztp", "ztp", "Tipp.ztp"});
+        },
+        [](QDialog* d) {
+            QVERIFY(qobject_cast<QFileDialog*>(d));
+            QCOMPARE(d->windowTitle(), QString("Speichern unter"));
+            QStringList texts = buttonTexts(d);
+            for (QLabel* l : d->findChildren<QLabel*>())
+                texts << l->text();
+            QVERIFY2(texts.contains("S&peichern") && texts.contains("Abbrechen"), qPrintable(texts.join('|')));
+            QVERIFY2(!texts.contains("&Save") && !texts.contains("Cancel") && !texts.contains("File &name:"),
+                     qPrintable(texts.join('|')));
+        });
 }
 
 QTEST_MAIN(WindowUseTest)

@@ -110,6 +110,67 @@ std::map<QString, QRect> geometryOfEveryPage(TForm1& w)
     return all;
 }
 
+// The keys a window's own controls take: menu bar mnemonics, shortcuts of
+// actions and shortcut objects, button, tab, group box and buddy mnemonics.
+std::multimap<QKeySequence, QString> keysOf(QWidget* window)
+{
+    std::multimap<QKeySequence, QString> keys;
+    auto add = [&keys](const QKeySequence& k, const QString& owner) {
+        if (!k.isEmpty())
+            keys.emplace(k, owner);
+    };
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
+        for (QAction* a : bar->actions())
+            add(QKeySequence::mnemonic(a->text()), "menu " + a->text());
+    // keys of a single control (Del in a file list) do not reach the window
+    auto windowWide = [](Qt::ShortcutContext c) { return c == Qt::WindowShortcut || c == Qt::ApplicationShortcut; };
+    for (QAction* a : window->findChildren<QAction*>())
+        if (windowWide(a->shortcutContext()))
+            add(a->shortcut(), "action " + a->text());
+    // a shortcut object of a view that is not shown (the file dialog's list
+    // or detail view) takes no key
+    for (QShortcut* s : window->findChildren<QShortcut*>()) {
+        auto* owner = qobject_cast<QWidget*>(s->parent());
+        if (windowWide(s->context()) && (!owner || owner->isVisibleTo(window)))
+            add(s->key(), "shortcut " + s->objectName());
+    }
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        add(b->shortcut(), b->metaObject()->className() + QString(" ") + b->objectName() + " " + b->text());
+    for (QTabBar* t : window->findChildren<QTabBar*>())
+        for (int i = 0; i < t->count(); ++i)
+            add(QKeySequence::mnemonic(t->tabText(i)), "tab " + t->tabText(i));
+    for (QGroupBox* g : window->findChildren<QGroupBox*>())
+        add(QKeySequence::mnemonic(g->title()), "group " + g->title());
+    for (QLabel* l : window->findChildren<QLabel*>())
+        if (l->buddy())
+            add(QKeySequence::mnemonic(l->text()), "label " + l->text());
+    return keys;
+}
+
+QStringList doubledKeys(QWidget* window)
+{
+    const auto keys = keysOf(window);
+    QStringList doubled;
+    for (auto it = keys.begin(); it != keys.end(); it = keys.upper_bound(it->first))
+        if (keys.count(it->first) > 1) {
+            QStringList owners;
+            for (auto [a, b] = keys.equal_range(it->first); a != b; ++a)
+                owners << a->second;
+            doubled << it->first.toString() + ": " + owners.join(" / ");
+        }
+    // within each menu, the open menu's items
+    for (QMenu* menu : window->findChildren<QMenu*>()) {
+        std::multimap<QKeySequence, QString> items;
+        for (QAction* a : menu->actions())
+            if (!QKeySequence::mnemonic(a->text()).isEmpty())
+                items.emplace(QKeySequence::mnemonic(a->text()), a->text());
+        for (const auto& [k, text] : items)
+            if (items.count(k) > 1)
+                doubled << menu->title() + " " + k.toString() + ": " + text;
+    }
+    return doubled;
+}
+
 // Runs `inspect` on the modal dialog `open` shows, then closes it.
 void whileModal(const std::function<void()>& open, const std::function<void(QDialog*)>& inspect)
 {
@@ -146,6 +207,7 @@ private slots:
     void qtTextsFollowTheLanguage_data();
     void qtTextsFollowTheLanguage();
     void dialogsSpeakGerman();
+    void noWindowHasADoubledAccelerator();
 };
 
 void WindowUseTest::everyHintReachesStatusPanel1()
@@ -344,6 +406,37 @@ void WindowUseTest::dialogsSpeakGerman()
             QVERIFY2(!texts.contains("&Save") && !texts.contains("Cancel") && !texts.contains("File &name:"),
                      qPrintable(texts.join('|')));
         });
+}
+
+void WindowUseTest::noWindowHasADoubledAccelerator()
+{
+    Program p;
+    TForm1& w = *p.window;
+    QStringList doubled = doubledKeys(&w);
+    doubled << doubledKeys(&p.form6);
+    // the number dialog in both of its forms (list mode with "&Rechnen", tip mode with "&Zufall")
+    for (bool tipMode : {false, true}) {
+        p.form6.findChild<QPushButton*>("BitBtn3")->setVisible(!tipMode);
+        p.form6.findChild<QPushButton*>("BitBtn4")->setVisible(tipMode);
+        doubled << doubledKeys(&p.form6);
+    }
+    // Qt's own dialogs as the program shows them, in German
+    QtDialogs dialogs;
+    auto check = [&doubled](QDialog* d) { doubled << doubledKeys(d); };
+    whileModal([&] { dialogs.askYesNo("Weitersuchen?", "Treffer"); }, check);
+    whileModal([&] { dialogs.inputBox("Mindestanzahl", "Wie viele Treffer?", "6"); }, check);
+    whileModal([&] { dialogs.openFileName(FileFilter{"Zahlenliste", "*.zwl", "zwl", ""}); }, check);
+    whileModal([&] { dialogs.saveFileName(FileFilter{"Zahlenliste", "*.zwl", "zwl", ""}); }, check);
+    // every top-level window the program has made
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top != &w && top != &p.form6 && top->isWindow() && qobject_cast<QDialog*>(top))
+            doubled << doubledKeys(top);
+    QVERIFY2(doubled.isEmpty(), qPrintable(doubled.join("\n")));
+
+    // the keys are there at all
+    const auto keys = keysOf(&w);
+    for (const char* k : {"Alt+A", "Alt+B", "Alt+C", "Ctrl+A", "Ctrl+R"})
+        QVERIFY2(keys.count(QKeySequence(k)) == 1, k);
 }
 
 QTEST_MAIN(WindowUseTest)

@@ -27,6 +27,9 @@ const char* const kTexts[] = {
     "Die Ziehung vom {1} hat die Traumzahl {2}; erlaubt sind nur Traumzahlen von 1 bis 5.",
     "Der gesperrte {1}. {2} enthält keine sechs Zahlen. Bitte vervollständigen Sie ihn oder heben Sie die Sperre "
     "auf; die Berechnung wurde nicht gestartet.",
+    "Die gesperrten Reihen {1} enthalten keine sechs Zahlen. Bitte vervollständigen Sie sie oder heben Sie die "
+    "Sperre auf; die Berechnung wurde nicht gestartet.",
+    "{1} und {2}",
     "Die Zahlenliste enthält {1} verschiedene Zahlen; für einen Tipp werden sechs gebraucht. Bitte wählen Sie "
     "weniger Einschränkungen; die Berechnung wurde beendet.",
     "Die Gewichtung \"{1}\" der Zahl {2} ist keine ganze Zahl; die Berechnung wurde beendet.",

@@ -25,6 +25,8 @@ enum class Text {
     DrawNumberOutOfRange,
     DreamNumberOutOfRange,
     LockedRowIncomplete,
+    LockedRowsIncomplete,
+    ListEnd,
     NumberListTooSmall,
     WeightNotAnInteger,
     CellNotANumber,

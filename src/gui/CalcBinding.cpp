@@ -19,8 +19,10 @@ namespace zf {
 CalcBinding::CalcBinding(TForm1& window) : QObject(&window), m_window(window), m_app(window.app())
 {
     m_button = window.lottotipp()->findChild<QPushButton*>("BitBtn4");
-    if (m_button)
+    if (m_button) {
+        setButtonText(m_button->text());
         connect(m_button, &QPushButton::clicked, this, &CalcBinding::Label28Click);
+    }
     if (QAction* menu = window.berechnenAction())
         connect(menu, &QAction::triggered, this, &CalcBinding::Label28Click);
 }
@@ -45,7 +47,7 @@ void CalcBinding::Label28Click()
     m_app.ports().feedback->showPage(Page::Lottotipp);
     if (m_button) {
         m_caption = m_button->text();
-        m_button->setText(qs(m_app.msg(Msg::StopCalculation)));
+        setButtonText(qs(m_app.msg(Msg::StopCalculation)));
     }
     holdCommands(true);
     auto result = std::make_shared<CalcResult>();
@@ -55,7 +57,7 @@ void CalcBinding::Label28Click()
     auto apply = [this, result] {
         holdCommands(false);
         if (m_button)
-            m_button->setText(m_caption);
+            setButtonText(m_caption);
         runGuarded(m_app, [&] { finishCalculation(m_app, std::move(*result)); });
     };
     if (!jobs.start(std::move(work), apply, [this, apply](const std::string& error) {
@@ -63,6 +65,19 @@ void CalcBinding::Label28Click()
             m_app.ports().dialogs->error(error);
         }))
         apply();
+}
+
+void CalcBinding::setButtonText(const QString& text)
+{
+    m_button->setText(text);
+    // "Tipps &berechnen" and the menu's "&Berechnen" share Alt+B, the stop
+    // caption's Alt+A is "&Aktualisieren"'s; two owners of a key only move
+    // the focus between them. The menu keeps the key: "&Berechnen" runs the
+    // same command (setText takes the key back each time).
+    const QKeySequence key = QKeySequence::mnemonic(text);
+    for (QAction* a : m_window.menuBar()->actions())
+        if (!key.isEmpty() && QKeySequence::mnemonic(a->text()) == key)
+            m_button->setShortcut(QKeySequence());
 }
 
 void CalcBinding::holdCommands(bool hold)

@@ -29,6 +29,7 @@ public:
 
 private:
     void holdCommands(bool hold);
+    void setButtonText(const QString& text);
 
     TForm1& m_window;
     Session& m_app;

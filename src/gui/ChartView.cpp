@@ -3,12 +3,14 @@
 #include "rules/Charts.h"
 #include "session/Session.h"
 
+#include <QFontMetricsF>
 #include <QPointer>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace zf {
 
@@ -16,9 +18,12 @@ namespace {
 
 // Narrower bars than this get no value marks; they would overlap.
 constexpr double kMinMarkWidth = 16;
-// Room for one x label under the bars; fewer labels when bars are narrower.
-constexpr double kLabelWidth = 28;
+// What the axis keeps free on either side of a label, and a little more
+// against rounding.
+constexpr double kLabelPadding = 2 * 5 + 4;
 constexpr int kMaxValueTicks = 10;
+// Between a value mark's text and its bar, and above it.
+constexpr double kMarkRoom = 8;
 
 QColor rgb(uint32_t c)
 {
@@ -138,18 +143,57 @@ void ChartView::refresh()
     m_bottom->setTitleText(titleHtml(data.title));
 
     // A range of zero height still needs room to draw the axis.
-    const double top = data.axisMax > data.axisMin ? data.axisMax : data.axisMin + 1;
-    m_left->setRange(data.axisMin, top);
-    m_left->setTickInterval(niceStep((top - data.axisMin) / kMaxValueTicks));
+    m_axisTop = data.axisMax > data.axisMin ? data.axisMax : data.axisMin + 1;
+    m_left->setRange(data.axisMin, m_axisTop);
+    m_left->setTickInterval(niceStep((m_axisTop - data.axisMin) / kMaxValueTicks));
     updateLayout();
+}
+
+int ChartView::labelStep(int bars, double plotWidth, double labelWidth)
+{
+    double step = 1;
+    // the axis shares its width among all its labels, one more than the steps
+    while (step < bars && plotWidth / (std::floor(bars / step) + 1) < labelWidth)
+        step = niceStep(step * 1.5);
+    return static_cast<int>(step);
+}
+
+double ChartView::xLabelWidth() const
+{
+    const QFontMetricsF fm(m_bottom->labelsFont());
+    const auto& bars = m_app.chart().bars;
+    double widest = fm.horizontalAdvance("0");
+    for (const ChartBar* b : {bars.empty() ? nullptr : &bars.front(), bars.empty() ? nullptr : &bars.back()})
+        if (b)
+            widest = std::max(widest, fm.horizontalAdvance(QString::number(b->x)));
+    return widest + kLabelPadding;
 }
 
 void ChartView::updateLayout()
 {
     const int n = m_bars->count();
-    const double barWidth = n > 0 ? chart()->plotArea().width() / n : 0;
-    m_series2->setLabelsVisible(m_app.chart().marksVisible && barWidth >= kMinMarkWidth);
-    m_bottom->setTickInterval(niceStep(barWidth > 0 ? kLabelWidth / barWidth : 1));
+    const double plotWidth = chart()->plotArea().width();
+    const double barWidth = n > 0 ? plotWidth / n : 0;
+    const bool marks = m_app.chart().marksVisible && barWidth >= kMinMarkWidth;
+    m_series2->setLabelsVisible(marks);
+
+    // A mark stands above its bar; a bar reaching the top of the axis gets
+    // room above it, else its mark would sit inside the bar's dark top.
+    const double bottom = m_left->min();
+    bool reachesTop = false;
+    for (int i = 0; i < n; ++i)
+        reachesTop = reachesTop || m_bars->at(i) >= m_axisTop;
+    double top = m_axisTop;
+    const double plotHeight = chart()->plotArea().height();
+    const double markHeight = QFontMetricsF(m_bars->labelFont()).height() + kMarkRoom;
+    if (marks && reachesTop && plotHeight > 2 * markHeight)
+        top += (m_axisTop - bottom) * markHeight / (plotHeight - markHeight);
+    if (!qFuzzyCompare(m_left->max(), top))
+        m_left->setMax(top);
+
+    const int step = labelStep(std::max(n, 1), plotWidth, xLabelWidth());
+    if (m_bottom->tickInterval() != step)
+        m_bottom->setTickInterval(step);
 }
 
 } // namespace zf

@@ -27,9 +27,16 @@ public:
 
     void refresh();
 
+    // Every how many x values the bottom axis shows a label so that labels
+    // `labelWidth` wide stand side by side on `plotWidth` under `bars` bars:
+    // 1, 2, 5, 10, 20, ... A label is never shortened instead.
+    static int labelStep(int bars, double plotWidth, double labelWidth);
+
 private:
     // Value marks and x labels as far as the bar width allows.
     void updateLayout();
+    // The room one x label needs, for the widest label of the chart.
+    double xLabelWidth() const;
 
     Session& m_app;
     QBarSeries* m_series1;
@@ -38,6 +45,7 @@ private:
     QValueAxis* m_left;
     QValueAxis* m_bottom;
     QValueAxis* m_barAxis; // bar i at i; hidden under the bottom axis
+    double m_axisTop = 1;  // the chart's axis maximum, before room for marks
 };
 
 } // namespace zf

@@ -30,6 +30,7 @@ DatenbankPage::DatenbankPage(Session& app, OptionBinder& options, QWidget* paren
     m_picker1->setCalendarPopup(true);
     m_picker1->setDisplayFormat("dd.MM.yyyy");
     m_picker1->setMinimumDate(dateOfDay(kFirstDrawDay));
+    allowDateTyping(m_picker1);
     m_picker1->setToolTip(
         "Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht berücksichtigt");
     dateRow->addWidget(m_picker1);

@@ -4,8 +4,12 @@
 #include "ground/Formats.h"
 #include "session/Session.h"
 
+#include <QDateEdit>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 
 namespace zf {
 
@@ -31,7 +35,57 @@ private:
     std::function<void()> m_onClick;
 };
 
+class DateTyping : public QObject {
+public:
+    explicit DateTyping(QDateEdit* edit) : QObject(edit), m_edit(edit), m_field(edit->findChild<QLineEdit*>())
+    {
+        m_edit->installEventFilter(this);
+        if (m_field)
+            m_field->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!m_field)
+            return false;
+        // the click has placed the cursor; a drag that selected text keeps its selection
+        if (watched == m_field && event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !m_field->hasSelectedText())
+            m_edit->setSelectedSection(m_edit->currentSection());
+        if (watched == m_edit && event->type() == QEvent::KeyPress) {
+            const QString text = static_cast<QKeyEvent*>(event)->text();
+            const bool digit = !text.isEmpty() && text[0].isDigit();
+            const bool separator = text == "." || text == "," || text == "/" || text == "-";
+            // a full part ("15") moves on by itself; the separator typed after
+            // it must not skip the next part as well
+            const bool movedOn = m_digitSection >= 0 && m_edit->currentSectionIndex() != m_digitSection;
+            m_digitSection = -1;
+            if (separator && movedOn)
+                return true;
+            if (digit) {
+                if (m_field->selectedText() == m_field->text()) {
+                    m_edit->setCurrentSectionIndex(0);
+                    m_edit->setSelectedSection(m_edit->sectionAt(0));
+                }
+                m_digitSection = m_edit->currentSectionIndex();
+            }
+        }
+        return false;
+    }
+
+private:
+    QDateEdit* m_edit;
+    QLineEdit* m_field;
+    int m_digitSection = -1; // the part the last key typed a digit into
+};
+
 } // namespace
+
+void allowDateTyping(QDateEdit* edit)
+{
+    new DateTyping(edit);
+}
 
 bool runGuarded(Session& app, const std::function<void()>& command)
 {

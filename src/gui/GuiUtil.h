@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+class QDateEdit;
 class QLabel;
 class QWidget;
 
@@ -28,6 +29,12 @@ int dayOfDate(const QDate& date);
 
 // A label that opens `target` through the Shell port when clicked.
 QLabel* linkLabel(Session& app, const QString& objectName, const QString& text, const QString& target, QWidget* parent);
+
+// Lets a date field take typing as users expect: a click selects the part
+// (day, month, year) under the mouse, so typed digits replace it; typing over
+// the whole selected text starts at the day, so "15.01.2026" can be typed in
+// one go.
+void allowDateTyping(QDateEdit* edit);
 
 // A plain label with an object name, so language files can find it.
 QLabel* makeLabel(const QString& objectName, const QString& text, QWidget* parent);

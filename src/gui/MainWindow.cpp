@@ -6,11 +6,14 @@
 #include "gui/DatenbankPage.h"
 #include "gui/DiagrammPage.h"
 #include "gui/GuiUtil.h"
+#include "gui/HintStatus.h"
 #include "gui/InternetPage.h"
 #include "gui/JobRunner.h"
 #include "gui/LottotippPage.h"
 #include "gui/OptionBinder.h"
+#include "gui/PageScaler.h"
 #include "gui/PrintBinding.h"
+#include "gui/QtTexts.h"
 #include "gui/TipSheetView.h"
 #include "session/PrintCommands.h"
 #include "session/Session.h"
@@ -30,9 +33,6 @@
 namespace zf {
 
 namespace {
-
-constexpr double kMinFontSize = 6;
-constexpr double kMaxFontSize = 48;
 
 // Menu order of the languages with their handler's name and `Sprache`.
 struct LanguageItem {
@@ -85,7 +85,6 @@ TForm1::TForm1(Session& app, QString home, QStringList args, QWidget* parent)
     new ChartCommands(*this);
     new TipSheetView(app, *this);
     new PrintBinding(*this);
-    m_baseFontSize = m_pages->font().pointSizeF();
 
     statusBar()->setObjectName("StatusBar1");
     for (int i = 0; i < 2; ++i) {
@@ -100,11 +99,17 @@ TForm1::TForm1(Session& app, QString home, QStringList args, QWidget* parent)
 
     buildMenu();
     new CalcBinding(*this);
+    new HintStatus(app, *this);
+    m_scaler = new PageScaler(*m_pages);
     const Options& o = app.options();
     resize(o.integer(Opt::width), o.integer(Opt::height));
+    m_qtTexts = new QtTexts(this);
+    loadQtTranslations(o.integer(Opt::Sprache));
     app.options().addListener([self = QPointer<TForm1>(this)](int index) {
-        if (self && index == zf::index(Opt::Sprache))
+        if (self && index == zf::index(Opt::Sprache)) {
             self->markLanguage();
+            self->loadQtTranslations(self->m_app.options().integer(Opt::Sprache));
+        }
     });
 }
 
@@ -149,6 +154,11 @@ void TForm1::buildMenu()
     markLanguage();
 }
 
+bool TForm1::loadQtTranslations(int sprache)
+{
+    return m_qtTexts->load(sprache);
+}
+
 void TForm1::markLanguage()
 {
     const int sprache = m_app.options().integer(Opt::Sprache);
@@ -163,6 +173,7 @@ void TForm1::showEvent(QShowEvent* event)
         return;
     m_shown = true;
     groesse = height();
+    m_designHeight = groesse;
     // after the window has been painted, as the first thing of the event loop
     QTimer::singleShot(0, this, &TForm1::formShow);
 }
@@ -213,17 +224,10 @@ void TForm1::resizeEvent(QResizeEvent* event)
         m_app.options().setInt(Opt::width, width());
     }
     if (groesse > 0 && height() != groesse) {
-        rescale(static_cast<double>(height()) / groesse);
+        // the ratio new height / groesse, taken over all resizes so far
+        m_scaler->apply(static_cast<double>(height()) / m_designHeight);
         groesse = height();
     }
-}
-
-void TForm1::rescale(double factor)
-{
-    m_fontScale *= factor;
-    QFont f = m_pages->font();
-    f.setPointSizeF(std::clamp(m_baseFontSize * m_fontScale, kMinFontSize, kMaxFontSize));
-    m_pages->setFont(f);
 }
 
 } // namespace zf

@@ -20,6 +20,8 @@ class JobRunner;
 class LottotippPage;
 class Session;
 class OptionBinder;
+class PageScaler;
+class QtTexts;
 
 // The main window: five tab pages, the main menu and a two-panel status bar.
 class TForm1 : public QMainWindow {
@@ -44,6 +46,12 @@ public:
     QAction* exportAction() const { return m_export; }
     JobRunner* jobs() const { return m_jobs; }
 
+    // Qt's own texts (standard buttons, file dialogs) in the language of
+    // `Sprache`; runs whenever `Sprache` changes. False when Qt has no
+    // translation for it.
+    bool loadQtTranslations(int sprache);
+    QtTexts& qtTexts() const { return *m_qtTexts; }
+
     // True once the start-up sequence has run (successfully or not).
     bool started() const { return m_started; }
     // The window height the tab-page fonts were last scaled for.
@@ -58,7 +66,6 @@ private:
     void formShow();
     void buildMenu();
     void markLanguage();
-    void rescale(double factor);
     bool normalState() const;
 
     Session& m_app;
@@ -77,8 +84,9 @@ private:
     QAction* m_berechnen = nullptr;
     QAction* m_export = nullptr;
     QActionGroup* m_languages = nullptr;
-    double m_baseFontSize = 0;
-    double m_fontScale = 1;
+    QtTexts* m_qtTexts = nullptr;
+    PageScaler* m_scaler = nullptr;
+    int m_designHeight = 0; // the height at the first show: the scale 1
     bool m_shown = false;
     bool m_started = false;
     bool m_closed = false;

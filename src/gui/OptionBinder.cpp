@@ -70,6 +70,10 @@ protected:
 private:
     void align()
     {
+        // a label's size hint is at least its minimum width: without
+        // clearing it first the captions could only grow
+        for (QLabel* l : m_captions)
+            l->setMinimumWidth(0);
         int width = 0;
         for (QLabel* l : m_captions)
             width = std::max(width, l->sizeHint().width());
@@ -135,6 +139,7 @@ QWidget* OptionBinder::create(int index, QWidget* parent)
         e->setCalendarPopup(true);
         e->setDisplayFormat("dd.MM.yyyy");
         e->setMinimumDate(dateOfDay(d.min));
+        allowDateTyping(e);
         connect(e, &QDateEdit::dateChanged, this,
                 [&o, index](const QDate& date) { o.setDate(index, dayOfDate(date)); });
         w = e;

@@ -108,7 +108,6 @@ void TipSheetView::buildRow(int row)
     layout->addWidget(r.dream, row, DreamCol);
 
     r.edit = makeButton(TipSheet::editButton(row), "...", kEditHint, grid);
-    r.edit->installEventFilter(this);
     connect(r.edit, &QToolButton::clicked, this, [this, row] { command([this, row] { editTipRow(m_app, row); }); });
     layout->addWidget(r.edit, row, EditCol);
 
@@ -144,7 +143,6 @@ void TipSheetView::buildButtons()
     };
     for (const auto& b : buttons) {
         QToolButton* button = makeButton(b.name, b.text, b.hint, parent);
-        button->installEventFilter(this);
         connect(button, &QToolButton::clicked, this, [this, run = b.run] { command([this, run] { run(m_app); }); });
         layout->addWidget(button);
     }
@@ -213,12 +211,6 @@ void TipSheetView::showDrawLabels()
 
 bool TipSheetView::eventFilter(QObject* watched, QEvent* event)
 {
-    // labels and buttons show their hint in status panel 1 on mouse-over
-    if (event->type() == QEvent::MouseMove && m_app.ports().feedback) {
-        const QString hint = static_cast<QWidget*>(watched)->toolTip();
-        if (!hint.isEmpty())
-            m_app.ports().feedback->setStatus(1, hint.toStdString());
-    }
     for (int row = 0; row < TipSheet::kRows; ++row) {
         Row& r = m_rows[row];
         if (watched == r.label) {

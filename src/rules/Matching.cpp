@@ -1,5 +1,7 @@
 #include "rules/Matching.h"
 
+#include "ground/Formats.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -36,6 +38,24 @@ void matchTip(Matching& m, const DrawNumbers& draw, const std::array<int, 6>& nu
     m.super = dream == draw[8];
 }
 
+std::optional<int> scoredDream(const std::string& box)
+{
+    if (box == "-")
+        return -1;
+    return tryToInt(box);
+}
+
+void showScore(TipSheet& sheet, int row, const Matching& m, int sum)
+{
+    for (int c = 0; c < TipSheet::kCols; ++c)
+        sheet.setColour(row, c,
+                        m.treffer[c + 1] == 1   ? CellColour::Lime
+                        : m.treffer[c + 1] == 2 ? CellColour::Yellow
+                                                : CellColour::Window);
+    sheet.setMatch(row, m.label(), m.gewinn >= 2);
+    sheet.setSum(row, std::to_string(sum));
+}
+
 namespace {
 
 void blankRow(TipSheet& s, int row)
@@ -48,7 +68,7 @@ void blankRow(TipSheet& s, int row)
 }
 
 // One row: false when it was blanked. The numbers are written back sorted
-// even when the dream number is missing.
+// even when the dream box holds no number.
 bool checkRow(TipSheet& s, int row, const DrawNumbers& draw, Matching& m)
 {
     const auto tip = s.tip(row);
@@ -62,21 +82,16 @@ bool checkRow(TipSheet& s, int row, const DrawNumbers& draw, Matching& m)
         x = static_cast<uint8_t>(x);
         sum += x;
     }
-    s.setSum(row, std::to_string(sum));
     std::sort(v.begin(), v.end());
     for (int c = 0; c < TipSheet::kCols; ++c)
         s.setCell(row, c, std::to_string(v[c]));
-    matchTip(m, draw, v, tip->dream.value_or(-1));
-    if (!tip->dream) {
+    const auto dream = scoredDream(s.dream(row));
+    matchTip(m, draw, v, dream.value_or(-1));
+    if (!dream) {
         blankRow(s, row);
         return false;
     }
-    for (int c = 0; c < TipSheet::kCols; ++c)
-        s.setColour(row, c,
-                    m.treffer[c + 1] == 1   ? CellColour::Lime
-                    : m.treffer[c + 1] == 2 ? CellColour::Yellow
-                                            : CellColour::Window);
-    s.setMatch(row, m.label(), m.gewinn >= 2);
+    showScore(s, row, m, sum);
     // a draw record holding a number twice can push a tip with doubles past six
     ++m.statistik[std::min(m.gewinn, 6)][m.zusatz ? 1 : 0];
     return true;

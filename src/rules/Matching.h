@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace zf {
@@ -29,14 +30,23 @@ struct Matching {
 // drawn (for example -1) stands for none.
 void matchTip(Matching& m, const DrawNumbers& draw, const std::array<int, 6>& numbers, int dream);
 
+// The dream number a row is scored with: the box's "-" means none and gives
+// -1, which is never drawn; nullopt when the box holds another text that is
+// no number.
+std::optional<int> scoredDream(const std::string& box);
+
+// Shows a scored row: its cells coloured by the hits of the last match, the
+// match label and the cross sum.
+void showScore(TipSheet& sheet, int row, const Matching& m, int sum);
+
 struct SheetCheck {
     int best = 0; // the best number of matches
     int wins = 0; // rows with two or more matches
 };
 
 // Checks every tip of the sheet against a draw: sorts, colours, writes the
-// match and cross-sum labels and counts statistik. A row without six numbers
-// or without a dream number is blanked.
+// match and cross-sum labels and counts statistik. A row without six numbers,
+// or whose dream box holds neither "-" nor a number, is blanked.
 SheetCheck checkSheet(TipSheet& sheet, const DrawNumbers& draw, Matching& m);
 
 } // namespace zf

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <vector>
 
 namespace zf {
 
@@ -255,10 +256,20 @@ std::string Calculation::progressLine(int r, const Candidate& t, int sum) const
 
 std::optional<std::string> incompleteLockedRow(const TipSheet& sheet, const Messages& texts)
 {
+    std::vector<int> rows;
     for (int r = 0; r < TipSheet::kRows; ++r)
         if (sheet.locked(r) && !lockedCandidate(sheet, r))
-            return text(Text::LockedRowIncomplete, {std::to_string(r + 1), texts[Msg::Tip]});
-    return std::nullopt;
+            rows.push_back(r + 1);
+    if (rows.empty())
+        return std::nullopt;
+    if (rows.size() == 1)
+        return text(Text::LockedRowIncomplete, {std::to_string(rows[0]), texts[Msg::Tip]});
+    // every row that blocks, so one message leads to all of them
+    auto name = [&texts](int row) { return std::to_string(row) + ". " + texts[Msg::Tip]; };
+    std::string named = name(rows[0]);
+    for (size_t i = 1; i + 1 < rows.size(); ++i)
+        named += ", " + name(rows[i]);
+    return text(Text::LockedRowsIncomplete, {text(Text::ListEnd, {named, name(rows.back())})});
 }
 
 CalcResult calculateTips(CalcInput input, Progress& progress, const CancelFlag& cancel)

@@ -3,6 +3,7 @@
 #include "ground/Error.h"
 #include "ground/Formats.h"
 #include "rules/DrawLines.h"
+#include "rules/Matching.h"
 #include "session/Session.h"
 #include "session/SheetCommands.h"
 
@@ -110,8 +111,8 @@ void askAndSearchTipsInDb(Session& s)
 
 namespace {
 
-// A row as the search reads it: nullopt for an empty row; a dream number box
-// showing "-" stands for no dream number, which never matches.
+// A row as the search reads it: nullopt for an empty row; its dream number
+// as the full check scores it ("-" for none).
 std::optional<Tip> searchedTip(const TipSheet& sheet, int row)
 {
     if (sheet.emptyRow(row))
@@ -123,8 +124,10 @@ std::optional<Tip> searchedTip(const TipSheet& sheet, int row)
             if (!tryToInt(sheet.cell(row, c)))
                 throw ConvertError(Text::CellNotANumber, {name, sheet.cell(row, c)});
     }
-    if (sheet.dream(row) != "-" && !tip->dream)
+    const auto dream = scoredDream(sheet.dream(row));
+    if (!dream)
         throw ConvertError(Text::NotADreamNumber, {name, sheet.dream(row)});
+    tip->dream = *dream;
     return tip;
 }
 
@@ -161,18 +164,23 @@ void searchTipsInDb(Session& s, int minimum, const TipStop& onStop)
         for (int row = 0; row < TipSheet::kRows; ++row) {
             const auto tip = searchedTip(sheet, row);
             if (!tip) {
+                for (int c = 0; c < TipSheet::kCols; ++c)
+                    sheet.setColour(row, c, CellColour::Window);
                 sheet.setMatch(row, "", false);
+                sheet.setSum(row, "");
                 continue;
             }
             Matching& m = s.matching;
-            matchTip(m, s.current.zahl, tip->numbers, tip->dream.value_or(-1));
-            sheet.setMatch(row, m.label(), m.gewinn >= 2);
+            matchTip(m, s.current.zahl, tip->numbers, *tip->dream);
+            // colours, label and cross sum as the full check shows them, so
+            // no colours of an earlier draw stay beside this draw's scores
+            int sum = 0;
+            for (int x : tip->numbers)
+                sum += static_cast<uint8_t>(x);
+            showScore(sheet, row, m, sum);
             if (m.gewinn >= minimum) {
                 const int gewinn = m.gewinn;
-                const std::string label = m.label();
                 checkTips(s);
-                // the full check blanks a row without a dream number; the stop must still show its score
-                sheet.setMatch(row, label, gewinn >= 2);
                 if (onStop)
                     onStop(d.datum, row, gewinn);
                 const std::string text =

@@ -76,6 +76,7 @@ private slots:
     void buttonFillsTheSheetTheSameWayForTheSameSeed();
     void runsOffTheWindowThreadAndStopsAtTheSecondPress();
     void escapeStopsIt();
+    void altBStartsAndStopsIt();
     void closingStopsTheCalculationFirst();
     void spinControlsLimitEachOther();
 };
@@ -149,6 +150,26 @@ void CalcWindowTest::escapeStopsIt()
     QTRY_VERIFY(!p.window.jobs()->running());
     QVERIFY(!p.app.calc.active);
     QCOMPARE(p.button()->text(), QString("Tipps &berechnen"));
+}
+
+void CalcWindowTest::altBStartsAndStopsIt()
+{
+    Program p;
+    p.endless();
+    p.window.pages()->setCurrentIndex(1);
+    // the menu's "&Berechnen" alone owns Alt+B; the button runs the same command
+    QCOMPARE(p.button()->text(), QString("Tipps &berechnen"));
+    QVERIFY(p.button()->shortcut().isEmpty());
+    QTest::keyClick(&p.window, Qt::Key_B, Qt::AltModifier);
+    QVERIFY(p.window.jobs()->running());
+    // the stop caption's Alt+A belongs to "&Aktualisieren"
+    QCOMPARE(p.button()->text(), QString::fromStdString(p.app.msg(Msg::StopCalculation)));
+    QVERIFY(p.button()->shortcut().isEmpty());
+    QTRY_VERIFY(p.status().contains("QS: "));
+    QTest::keyClick(&p.window, Qt::Key_B, Qt::AltModifier);
+    QTRY_VERIFY(!p.window.jobs()->running());
+    QVERIFY(p.app.calc.runs > 0);
+    QVERIFY(p.button()->shortcut().isEmpty());
 }
 
 void CalcWindowTest::closingStopsTheCalculationFirst()

@@ -90,8 +90,11 @@ private slots:
         const char* numbers[] = {"40", "12", "3", "25", "7", "31"};
         for (int i = 0; i < 6; ++i)
             p.type(cells[i], numbers[i]);
-        // leaving a cell of an incomplete row reset the dream number; now the row is complete
+        // leaving a cell of an incomplete row reset the dream number; the
+        // complete row is scored on its six numbers
         QCOMPARE(p.find<QComboBox>("ComboBox1")->currentText(), QString("-"));
+        QCOMPARE(p.find<QLabel>("Label22")->text(), QString("4"));
+        QCOMPARE(p.sound.played.size(), size_t(1));
         p.find<QComboBox>("ComboBox1")->setEditText("2");
         p.leave("Edit6");
 
@@ -106,7 +109,7 @@ private slots:
         QCOMPARE(match->text(), QString("4 + D"));
         QCOMPARE(match->palette().color(QPalette::WindowText), QColor(0xFF, 0x00, 0x00));
         QCOMPARE(p.find<QLabel>("Label36")->text(), QString("118"));
-        QCOMPARE(p.sound.played.size(), size_t(1));
+        QCOMPARE(p.sound.played.size(), size_t(2));
 
         p.type("Edit7", "07");
         QCOMPARE(p.find<QLineEdit>("Edit7")->text(), QString("7"));

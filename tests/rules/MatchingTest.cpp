@@ -113,7 +113,9 @@ const CheckCase kCheckCases[] = {
      true, "118"},
     {"sorted on the sheet", "40,12,3,25,7,31,1", "09.11.2023 3 12 19 25 33 40 D2", "3,7,12,25,31,40,1", "G.GG.G", "4",
      true, "118"},
-    {"no dream number: sorted but not scored", "40,12,3,25,7,31,-", "09.11.2023 3 12 19 25 33 40 D2",
+    {"no dream number: scored on its six numbers", "40,12,3,25,7,31,-", "09.11.2023 3 12 19 25 33 40 D2",
+     "3,7,12,25,31,40,-", "G.GG.G", "4", true, "118"},
+    {"a dream box that is no number: sorted but not scored", "40,12,3,25,7,31,x", "09.11.2023 3 12 19 25 33 40 D2",
      "3,7,12,25,31,40,-", "......", "", false, ""},
     {"empty row", ",,,,,,-", "09.11.2023 3 12 19 25 33 40 D2", ",,,,,,-", "......", "", false, ""},
     {"incomplete row loses its dream number", "3,7,,25,31,40,4", "09.11.2023 3 12 19 25 33 40 D2", "3,7,,25,31,40,-",
@@ -155,12 +157,13 @@ TEST(Komplettcheck, CountsStatistikReturnsTheBestAndPlaysTheWinSound)
     setRow(s, 0, "1,2,4,5,6,8,1");      // 0
     setRow(s, 1, "3,7,12,20,21,22,1");  // 2 + Z
     setRow(s, 4, "3,12,19,25,33,1,2");  // 5
-    setRow(s, 7, "3,12,19,25,33,1,-");  // not counted
+    setRow(s, 7, "3,12,19,25,33,1,-");  // 5 without dream number
+    setRow(s, 8, "3,12,19,25,33,1,x");  // not counted
     setRow(s, 13, "3,9,10,11,13,14,3"); // 1
     EXPECT_EQ(checkTips(f.app), 5);
-    const std::array<std::array<int, 2>, 7> expected{{{1, 0}, {1, 0}, {0, 1}, {0, 0}, {0, 0}, {1, 0}, {0, 0}}};
+    const std::array<std::array<int, 2>, 7> expected{{{1, 0}, {1, 0}, {0, 1}, {0, 0}, {0, 0}, {2, 0}, {0, 0}}};
     EXPECT_EQ(f.app.matching.statistik, expected);
-    EXPECT_EQ(f.sound.played, (std::vector<std::string>{f.dir.home() + "yippee.wav", f.dir.home() + "yippee.wav"}));
+    EXPECT_EQ(f.sound.played, std::vector<std::string>(3, f.dir.home() + "yippee.wav"));
 
     f.sound.played.clear();
     f.app.options().setFlag(Opt::Winsound, false);

@@ -177,6 +177,55 @@ TEST_F(SearchFixture, IncompleteLockedRowStopsBeforeAnythingChanges)
     EXPECT_TRUE(progress.texts.empty());
 }
 
+TEST_F(SearchFixture, RefusalNamesEveryIncompleteLockedRow)
+{
+    const std::string tail = " die Sperre auf; die Berechnung wurde nicht gestartet.";
+    const struct {
+        const char* name;
+        std::vector<int> lockedIncomplete;
+        std::vector<int> lockedComplete;
+        std::vector<int> unlockedIncomplete;
+        std::string expected; // empty: no refusal
+    } cases[] = {
+        {"nothing locked", {}, {}, {0, 5}, ""},
+        {"locked rows complete", {}, {1, 13}, {2}, ""},
+        {"one row",
+         {12},
+         {0},
+         {3},
+         "Der gesperrte 13. Tipp enthält keine sechs Zahlen. Bitte vervollständigen Sie ihn oder heben Sie" + tail},
+        {"two rows",
+         {0, 13},
+         {},
+         {},
+         "Die gesperrten Reihen 1. Tipp und 14. Tipp enthalten keine sechs Zahlen. Bitte vervollständigen Sie sie "
+         "oder heben Sie" +
+             tail},
+        {"three rows among complete ones",
+         {1, 4, 12},
+         {0, 9},
+         {7},
+         "Die gesperrten Reihen 2. Tipp, 5. Tipp und 13. Tipp enthalten keine sechs Zahlen. Bitte vervollständigen "
+         "Sie sie oder heben Sie" +
+             tail},
+    };
+    for (const auto& c : cases) {
+        TipSheet sheet;
+        for (int r : c.lockedIncomplete) {
+            setRow(sheet, r, "1,2,3,,5,6,-");
+            sheet.setLocked(r, true);
+        }
+        for (int r : c.lockedComplete) {
+            setRow(sheet, r, "1,2,3,4,5,6,2");
+            sheet.setLocked(r, true);
+        }
+        for (int r : c.unlockedIncomplete)
+            setRow(sheet, r, "7,,,,,,-");
+        const auto refusal = incompleteLockedRow(sheet, app.messages());
+        EXPECT_EQ(refusal.value_or(""), c.expected) << c.name;
+    }
+}
+
 TEST_F(SearchFixture, ListWithoutSixNumbersEndsWithTheSheetAsItWas)
 {
     for (const char* name : {"CheckBox14", "CheckBox10"})

@@ -1,6 +1,7 @@
 #include "fakes/SheetText.h"
 #include "ground/Error.h"
 #include "session/DrawCommands.h"
+#include "session/SheetCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -128,12 +129,14 @@ TEST(TipSearch, RunsToTheEndWhenNoTipReachesTheMinimum)
     f.search(6);
     EXPECT_TRUE(f.stops.empty());
     EXPECT_TRUE(f.dialogs.shown.empty());
-    // scores against the last draw of the window, unsorted, uncoloured
+    // scores against the last draw of the window, unsorted, coloured by that draw
     EXPECT_EQ(f.app.sheet().matchText(0), "5 + D");
     EXPECT_TRUE(f.app.sheet().matchRed(0));
     EXPECT_EQ(f.app.sheet().matchText(1), "");
     EXPECT_EQ(f.app.sheet().matchText(2), "1");
-    EXPECT_EQ(hits(f.app.sheet(), 0), "......");
+    EXPECT_EQ(hits(f.app.sheet(), 0), "GGGGG.");
+    EXPECT_EQ(hits(f.app.sheet(), 2), "G.....");
+    EXPECT_EQ(rowText(f.app.sheet(), 2), "3,11,17,25,33,39,-");
     EXPECT_EQ(f.app.drawLabels.label29, "Mo 20.11.23    1  2  3  4  5  40   DREAM:5");
     EXPECT_EQ(f.app.chart().bars.size(), 10u);
     EXPECT_EQ(f.app.chart().bars[9].x, 9);
@@ -174,6 +177,57 @@ TEST(TipSearch, AStopShowsTheScoreOfATipWithoutDreamNumber)
     EXPECT_EQ(f.stops, std::vector<std::string>{"09.11.2023 row 1 matches 5"});
     EXPECT_EQ(f.app.sheet().matchText(0), "5");
     EXPECT_TRUE(f.app.sheet().matchRed(0));
+    EXPECT_EQ(hits(f.app.sheet(), 0), ".GGGGG"); // sorted by the stop's full check
+    EXPECT_EQ(f.app.sheet().sumText(0), "90");
+}
+
+// Whether the search stops at a row or runs past it, the row shows what the
+// full check shows against the same draw; "-" means no dream number.
+TEST(TipSearch, ScoresEachRowAsTheFullCheckDoes)
+{
+    const struct {
+        const char* name;
+        int minimum;
+        std::vector<bool> answers;
+        const char* lastDraw;
+    } cases[] = {
+        {"no stop", 7, {}, "20.11.2023"},
+        {"stop at a row without dream number, then no", 3, {false}, "09.11.2023"},
+        {"every stop answered yes", 1, {}, "20.11.2023"},
+    };
+    for (const auto& c : cases) {
+        SearchFixture f;
+        TipSheet& s = f.app.sheet();
+        setRow(s, 0, "3,10,11,17,20,30,-");
+        setRow(s, 1, "3,11,17,25,33,40,2");
+        setRow(s, 3, "1,2,3,4,5,40,-");
+        setRow(s, 4, "7,8,9,13,14,15,4");
+        // colours and labels of an earlier draw
+        f.current("13.11.2023 7 8 9 10 11 12 D3");
+        checkTips(f.app);
+        f.dialogs.yesNoAnswers = c.answers;
+        f.search(c.minimum);
+        EXPECT_EQ(formatDate(static_cast<int>(f.app.current.datum1)), c.lastDraw) << c.name;
+        const TipSheet searched = s.snapshot();
+        checkTips(f.app);
+        for (int r = 0; r < TipSheet::kRows; ++r) {
+            EXPECT_EQ(rowText(searched, r), rowText(s, r)) << c.name << " row " << r + 1;
+            EXPECT_EQ(hits(searched, r), hits(s, r)) << c.name << " row " << r + 1;
+            EXPECT_EQ(searched.matchText(r), s.matchText(r)) << c.name << " row " << r + 1;
+            EXPECT_EQ(searched.matchRed(r), s.matchRed(r)) << c.name << " row " << r + 1;
+            EXPECT_EQ(searched.sumText(r), s.sumText(r)) << c.name << " row " << r + 1;
+        }
+    }
+    // a stop on a row without dream number shows its hits and cross sum
+    SearchFixture f;
+    setRow(f.app.sheet(), 0, "30,20,10,3,2,1,-");
+    f.dialogs.yesNoAnswers = {false};
+    f.search(2);
+    EXPECT_EQ(f.stops, std::vector<std::string>{"20.11.2023 row 1 matches 3"});
+    EXPECT_EQ(rowText(f.app.sheet(), 0), "1,2,3,10,20,30,-");
+    EXPECT_EQ(hits(f.app.sheet(), 0), "GGG...");
+    EXPECT_EQ(f.app.sheet().matchText(0), "3");
+    EXPECT_EQ(f.app.sheet().sumText(0), "66");
 }
 
 TEST(TipSearch, SearchesOnlyTheTickedWeekdays)

@@ -1,0 +1,126 @@
+#include "session/DrawMaintenance.h"
+
+#include "ground/Error.h"
+#include "ground/FileBytes.h"
+#include "ground/Formats.h"
+#include "session/DrawCommands.h"
+#include "session/Session.h"
+
+#include <cmath>
+
+namespace zf {
+
+namespace {
+
+std::vector<Draw> storedDraws(const Session& s)
+{
+    const DrawFile file = s.drawFile();
+    return file.exists() ? file.readAll() : std::vector<Draw>{};
+}
+
+} // namespace
+
+std::string drawNumbersText(const Draw& d)
+{
+    std::string t;
+    for (int i = 0; i < 6; ++i)
+        t += std::to_string(d.zahlen[i]) + " ";
+    return t + "D" + std::to_string(d.zahlen[7]);
+}
+
+std::optional<Draw> entryStart(Session& s)
+{
+    const std::vector<Draw> draws = storedDraws(s);
+    if (draws.empty())
+        return std::nullopt;
+    const double wanted = std::round(s.dateTimePicker1);
+    const Draw* start = &draws.back();
+    for (const Draw& d : draws)
+        if (d.datum == wanted) {
+            start = &d;
+            break;
+        }
+    s.aktDatum = start->datum;
+    return *start;
+}
+
+void enterDraw(Session& s, const Draw& draw)
+{
+    if (const auto problem = drawValuesProblem(draw))
+        throw Error("Die Ziehung vom " + formatDate(toDay(draw.datum)) + " wird nicht gespeichert: " + *problem);
+    s.drawFile().rewrite(withDrawEntered(storedDraws(s), withSortedNumbers(draw)), s.zahlenFile + "~");
+}
+
+void endEntry(Session& s)
+{
+    if (s.aktDatum >= kFirstDrawDay)
+        s.setDateTimePicker1(s.aktDatum);
+    evaluateForDate(s);
+}
+
+int deleteDay(Session& s, int day)
+{
+    const std::vector<Draw> draws = storedDraws(s);
+    const std::vector<Draw> kept = withoutDay(draws, day);
+    const int removed = static_cast<int>(draws.size() - kept.size());
+    if (removed > 0)
+        s.drawFile().rewrite(kept, "Zahlen.da~");
+    return removed;
+}
+
+std::string deleteQuestion(const Session& s)
+{
+    const auto& z = s.current.zahl;
+    std::string numbers;
+    for (int i = 1; i <= 6; ++i)
+        numbers += (i > 1 ? " " : "") + std::to_string(z[i]);
+    return "Die Ziehung vom " + formatDate(toDay(s.current.datum1)) + " (" + numbers + ", Traumzahl " +
+           std::to_string(z[8]) + ") wird aus der Datenbank gelöscht. Fortfahren?";
+}
+
+bool deleteShownDraw(Session& s)
+{
+    if (s.current.datum1 < kFirstDrawDay || !s.drawFile().exists() || s.drawFile().readAll().empty()) {
+        s.ports().dialogs->information("Es wird keine Ziehung angezeigt, die gelöscht werden könnte.");
+        return false;
+    }
+    if (!s.ports().dialogs->askYesNo(deleteQuestion(s), "Ziehung löschen"))
+        return false;
+    Feedback& feedback = *s.ports().feedback;
+    feedback.setBusy(true);
+    struct Idle {
+        Feedback& f;
+        ~Idle() { f.setBusy(false); }
+    } idle{feedback};
+    deleteDay(s, toDay(s.current.datum1));
+    evaluateForDate(s);
+    return true;
+}
+
+ImportSummary importCsv(Session& s, std::string_view bytes, const CsvColumns& columns, bool replace)
+{
+    const ImportPlan plan = planImport(storedDraws(s), drawsFromCsv(readCsv(bytes), columns), replace);
+    if (plan.changed)
+        s.drawFile().rewrite(plan.draws, s.zahlenFile + "~");
+    return plan.summary;
+}
+
+void exportCsv(Session& s, const std::string& path)
+{
+    writeFileAtomically(path, drawsToCsv(storedDraws(s)));
+}
+
+std::vector<CalendarFinding> checkDrawCalendar(Session& s)
+{
+    return checkCalendar(storedDraws(s));
+}
+
+std::vector<std::string> findingLines(const std::vector<CalendarFinding>& findings)
+{
+    std::vector<std::string> lines;
+    for (const CalendarFinding& f : findings)
+        lines.push_back(std::string(findingName(f.kind)) + ": " + formatDate(f.day));
+    return lines;
+}
+
+} // namespace zf

@@ -4,6 +4,7 @@
 #include "platform/UpdateServer.h"
 
 #include <csignal>
+#include <ctime>
 #include <iostream>
 #include <mutex>
 #include <thread>
@@ -98,8 +99,11 @@ int cmdServe(Context& c)
     config.scriptsDir = c.value("--scripts").value_or("");
     config.filesDir = c.value("--files").value_or("");
     config.log = [&out](const std::string& line) {
+        const std::time_t now = std::time(nullptr);
+        char stamp[32];
+        std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", std::localtime(&now));
         std::lock_guard lock(out);
-        std::cout << line << std::endl;
+        std::cout << stamp << ' ' << line << std::endl;
     };
     UpdateServer server(config);
     const int bound = server.bind();

@@ -63,6 +63,14 @@ UpdateServer::UpdateServer(UpdateServerConfig config)
             bytes += name.size() + value.size() + 4;
         if (req.headers.size() > kMaxHeaders || bytes > kMaxHeaderBytes) {
             plain(res, 431, "Zu viele oder zu lange Kopfzeilen\r\n");
+            res.set_header("Connection", "close");
+            return httplib::Server::HandlerResponse::Handled;
+        }
+        // a GET's body is never read, so its announced length is checked here
+        const auto length = req.get_header_value<uint64_t>("Content-Length");
+        if (length > kMaxBodyBytes) {
+            plain(res, 413, "Anfrage zu groß\r\n");
+            res.set_header("Connection", "close");
             return httplib::Server::HandlerResponse::Handled;
         }
         return httplib::Server::HandlerResponse::Unhandled;

@@ -56,6 +56,8 @@ UpdateServer::UpdateServer(UpdateServerConfig config)
     s.set_write_timeout(std::chrono::seconds(5));
     s.set_keep_alive_timeout(5);
     s.set_keep_alive_max_count(1000);
+    // header and body go out as two writes; without this each answer may wait for a delayed ACK
+    s.set_tcp_nodelay(true);
 
     s.set_pre_routing_handler([](const httplib::Request& req, httplib::Response& res) {
         size_t bytes = 0;

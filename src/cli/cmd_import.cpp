@@ -1,7 +1,6 @@
 #include "cli/Cli.h"
 
 #include "ground/FileBytes.h"
-#include "ground/Formats.h"
 #include "session/DrawMaintenance.h"
 
 #include <iostream>
@@ -29,12 +28,8 @@ int cmdImport(Context& c)
     }
     const std::string bytes = readFileBytes(*c.value("FILE"), 16 << 20);
     const ImportSummary s = importCsv(c.app, bytes, columns, c.flag("--replace"));
-    std::cout << "added: " << s.added << "\nunchanged: " << s.unchanged << "\nreplaced: " << s.replaced << '\n';
-    for (const ImportConflict& k : s.conflicts)
-        std::cout << "conflict: " << formatDate(toDay(k.stored.datum)) << " stored " << drawNumbersText(k.stored)
-                  << " file " << drawNumbersText(k.file) << '\n';
-    for (const CsvRejected& r : s.rejected)
-        std::cout << "rejected: " << r.line << ' ' << r.reason << '\n';
+    for (const std::string& line : importSummaryLines(s))
+        std::cout << line << '\n';
     return s.clean() ? 0 : 1;
 }
 

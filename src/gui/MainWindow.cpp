@@ -5,6 +5,7 @@
 #include "gui/ChartCommands.h"
 #include "gui/DatenbankPage.h"
 #include "gui/DiagrammPage.h"
+#include "gui/DrawMaintenanceCommands.h"
 #include "gui/GuiUtil.h"
 #include "gui/HintStatus.h"
 #include "gui/InternetPage.h"
@@ -101,6 +102,7 @@ TForm1::TForm1(Session& app, QString home, QStringList args, QWidget* parent)
     buildMenu();
     new CalcBinding(*this);
     m_update = new UpdateBinding(*this);
+    new DrawMaintenanceCommands(*this);
     new HintStatus(app, *this);
     m_scaler = new PageScaler(*m_pages);
     const Options& o = app.options();

@@ -105,6 +105,18 @@ ImportSummary importCsv(Session& s, std::string_view bytes, const CsvColumns& co
     return plan.summary;
 }
 
+std::vector<std::string> importSummaryLines(const ImportSummary& s)
+{
+    std::vector<std::string> lines = {"added: " + std::to_string(s.added), "unchanged: " + std::to_string(s.unchanged),
+                                      "replaced: " + std::to_string(s.replaced)};
+    for (const ImportConflict& k : s.conflicts)
+        lines.push_back("conflict: " + formatDate(toDay(k.stored.datum)) + " stored " + drawNumbersText(k.stored) +
+                        " file " + drawNumbersText(k.file));
+    for (const CsvRejected& r : s.rejected)
+        lines.push_back("rejected: " + std::to_string(r.line) + " " + r.reason);
+    return lines;
+}
+
 void exportCsv(Session& s, const std::string& path)
 {
     writeFileAtomically(path, drawsToCsv(storedDraws(s)));

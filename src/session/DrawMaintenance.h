@@ -39,6 +39,9 @@ bool deleteShownDraw(Session& s);
 
 // Merges the CSV rows into the history and writes it when anything changed.
 ImportSummary importCsv(Session& s, std::string_view bytes, const CsvColumns& columns, bool replace);
+// "added: N", "unchanged: N", "replaced: N", then one "conflict: ..." and
+// "rejected: LINE reason" line each.
+std::vector<std::string> importSummaryLines(const ImportSummary& summary);
 // Writes the history as CSV through a temporary file.
 void exportCsv(Session& s, const std::string& path);
 

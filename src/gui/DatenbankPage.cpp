@@ -79,7 +79,7 @@ void DatenbankPage::showCalendarFindings(const QStringList& lines)
     m_calendarList->setVisible(!lines.isEmpty());
     int missing = 0;
     for (const QString& l : lines)
-        missing += l.startsWith("missing:") ? 1 : 0;
+        missing += l.endsWith(": fehlt") ? 1 : 0;
     m_calendarSummary->setText(
         lines.isEmpty() ? "Keine Lücken: jede Ziehung von der ersten bis zur letzten ist da."
                         : QString("%1 Befunde, davon %2 fehlende Ziehungstage:").arg(lines.size()).arg(missing));

@@ -107,7 +107,7 @@ void DrawMaintenanceCommands::ImportClick()
     ImportSummary summary;
     if (!runGuarded(m_app, [&] { summary = importCsv(m_app, bytes, dialog.columns(), dialog.replace()); }))
         return;
-    std::vector<std::string> lines = importSummaryLines(summary);
+    std::vector<std::string> lines = importSummaryTexts(summary);
     const size_t limit = 3 + summary.conflicts.size() + kShownRejections;
     if (lines.size() > limit) {
         const size_t more = lines.size() - limit;
@@ -133,7 +133,7 @@ void DrawMaintenanceCommands::KalenderClick()
 {
     std::vector<CalendarFinding> findings;
     if (runGuarded(m_app, [&] { findings = checkDrawCalendar(m_app); }))
-        m_window.datenbank()->showCalendarFindings(toList(findingLines(findings)));
+        m_window.datenbank()->showCalendarFindings(toList(findingTexts(findings)));
 }
 
 void DrawMaintenanceCommands::showCalendarIfHoles()
@@ -143,7 +143,7 @@ void DrawMaintenanceCommands::showCalendarIfHoles()
         return;
     for (const CalendarFinding& f : findings)
         if (f.kind == CalendarFinding::Kind::Missing) {
-            m_window.datenbank()->showCalendarFindings(toList(findingLines(findings)));
+            m_window.datenbank()->showCalendarFindings(toList(findingTexts(findings)));
             return;
         }
 }

@@ -75,9 +75,10 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     joker->addStretch(1);
     column->addLayout(joker);
 
+    // always laid out, so a refusal does not have to grow the dialog
     m_problem = makeLabel("LabelProblem", "", this);
     m_problem->setStyleSheet("color: #c00000");
-    m_problem->hide();
+    m_problem->setMinimumHeight(m_problem->fontMetrics().height());
     column->addWidget(m_problem);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Abort, this);
@@ -128,7 +129,6 @@ void TForm3::accept()
             problem = "Jede Joker-Ziffer braucht einen Wert von 0 bis 9.";
     if (problem) {
         m_problem->setText(qs(*problem));
-        m_problem->show();
         return;
     }
     QDialog::accept();

@@ -20,6 +20,41 @@ std::vector<Draw> storedDraws(const Session& s)
 
 } // namespace
 
+std::vector<std::string> findingTexts(const std::vector<CalendarFinding>& findings)
+{
+    std::vector<std::string> lines;
+    for (const CalendarFinding& f : findings) {
+        const char* what = "fehlt";
+        switch (f.kind) {
+        case CalendarFinding::Kind::Missing:
+            break;
+        case CalendarFinding::Kind::Twice:
+            what = "mehrfach gespeichert";
+            break;
+        case CalendarFinding::Kind::Order:
+            what = "steht nicht in Datumsfolge";
+            break;
+        case CalendarFinding::Kind::Weekday:
+            what = "kein Montag oder Donnerstag";
+            break;
+        }
+        lines.push_back(formatDate(f.day) + ": " + what);
+    }
+    return lines;
+}
+
+std::vector<std::string> importSummaryTexts(const ImportSummary& s)
+{
+    std::vector<std::string> lines = {"Neu: " + std::to_string(s.added), "Unverändert: " + std::to_string(s.unchanged),
+                                      "Ersetzt: " + std::to_string(s.replaced)};
+    for (const ImportConflict& k : s.conflicts)
+        lines.push_back("Abweichend, behalten: " + formatDate(toDay(k.stored.datum)) + " gespeichert " +
+                        drawNumbersText(k.stored) + ", in der Datei " + drawNumbersText(k.file));
+    for (const CsvRejected& r : s.rejected)
+        lines.push_back("Abgelehnt, Zeile " + std::to_string(r.line) + ": " + r.reason);
+    return lines;
+}
+
 std::string drawNumbersText(const Draw& d)
 {
     std::string t;

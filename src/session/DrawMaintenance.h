@@ -50,6 +50,10 @@ std::vector<CalendarFinding> checkDrawCalendar(Session& s);
 // "missing: 09.11.2023" and the like, one per finding.
 std::vector<std::string> findingLines(const std::vector<CalendarFinding>& findings);
 
+// The same findings and summary for people: "fehlt: 09.11.2023" and the like.
+std::vector<std::string> findingTexts(const std::vector<CalendarFinding>& findings);
+std::vector<std::string> importSummaryTexts(const ImportSummary& summary);
+
 // "3 11 17 25 33 40 D2"
 std::string drawNumbersText(const Draw& d);
 

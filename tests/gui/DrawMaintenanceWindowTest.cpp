@@ -224,8 +224,8 @@ void DrawMaintenanceWindowTest::importShowsTheColumnsAndMerges()
         QCOMPARE(preview->horizontalHeaderItem(1)->text(), QString("2: Datum"));
         child<QPushButton>(d, "ButtonEinlesen")->click();
     });
-    QCOMPARE(p.dialogs.shown.back(), std::string("added: 1\nunchanged: 1\nreplaced: 0\n"
-                                                 "rejected: 3 Die Zahl 41 liegt nicht zwischen 1 und 40.\n"));
+    QCOMPARE(p.dialogs.shown.back(), std::string("Neu: 1\nUnverändert: 1\nErsetzt: 0\n"
+                                                 "Abgelehnt, Zeile 3: Die Zahl 41 liegt nicht zwischen 1 und 40.\n"));
     QCOMPARE(p.stored().back(), test::drawFromText("16.11.2023 3 11 17 25 33 40 D2"));
     QVERIFY(p.find<QGroupBox>("GroupBoxKalender")->isHidden()); // no hole
 }
@@ -237,7 +237,7 @@ void DrawMaintenanceWindowTest::theCalendarCheckShowsItsFindings()
     QVERIFY(p.find<QGroupBox>("GroupBoxKalender")->isVisible());
     auto* list = p.find<QListWidget>("CalendarList");
     QCOMPARE(list->count(), 1);
-    QCOMPARE(list->item(0)->text(), QString("missing: 09.11.2023"));
+    QCOMPARE(list->item(0)->text(), QString("09.11.2023: fehlt"));
 }
 
 QTEST_MAIN(DrawMaintenanceWindowTest)

@@ -193,7 +193,7 @@ void UpdateWindowTest::aHoleInTheHistoryShowsTheCalendarCheck()
     QTRY_VERIFY(!p.find<QGroupBox>("GroupBoxKalender")->isHidden());
     auto* list = p.find<QListWidget>("CalendarList");
     QCOMPARE(list->count(), 1);
-    QCOMPARE(list->item(0)->text(), "missing: " + QString::fromStdString(formatDate(static_cast<int>(hole))));
+    QCOMPARE(list->item(0)->text(), QString::fromStdString(formatDate(static_cast<int>(hole))) + ": fehlt");
 }
 
 QTEST_MAIN(UpdateWindowTest)

@@ -18,6 +18,9 @@ InternetPage::InternetPage(Session& app, OptionBinder& options, QWidget* parent)
     server->setObjectName("GroupBoxServer");
     options.addRows(OptionPage::InternetOptionen, new QVBoxLayout(server), server,
                     [](const OptionDef& d) { return d.stored == "ServerEdit"; });
+    // an address is longer than the other fields' values
+    if (QWidget* edit = options.control(index(Opt::ServerEdit)))
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance("http://update.darnholm.example:8080") + 16);
     page->addWidget(server);
 
     auto* proxy = new QGroupBox("Proxy", this);

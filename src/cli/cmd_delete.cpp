@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 
 #include "ground/Formats.h"
+#include "ground/Texts.h"
 #include "session/DrawMaintenance.h"
 
 #include <iostream>
@@ -18,7 +19,7 @@ int cmdDelete(Context& c)
 {
     const int day = Context::date(*c.value("DATE"));
     if (!c.app.drawFile().exists() || deleteDay(c.app, day) == 0) {
-        std::cerr << "Keine Ziehung vom " << formatDate(day) << " gespeichert.\n";
+        std::cerr << text(Text::NoDrawOnDay, {formatDate(day)}) << '\n';
         return 1;
     }
     return 0;

@@ -1,6 +1,6 @@
 #include "cli/Cli.h"
 
-#include "ground/FileBytes.h"
+#include "ground/AtomicFile.h"
 #include "session/DrawMaintenance.h"
 
 #include <iostream>

@@ -1,6 +1,7 @@
 #include "data/DrawCsv.h"
 
 #include "ground/Formats.h"
+#include "ground/Texts.h"
 
 #include <algorithm>
 
@@ -128,9 +129,9 @@ bool hasLetter(const std::string& s)
                        [](char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); });
 }
 
-std::string quotedForReason(const std::string& s)
+std::string shortened(const std::string& s)
 {
-    return "\"" + (s.size() > 40 ? s.substr(0, 40) + "..." : s) + "\"";
+    return s.size() > 40 ? s.substr(0, 40) + "..." : s;
 }
 
 } // namespace
@@ -248,13 +249,13 @@ CsvDraws drawsFromCsv(const CsvTable& table, const CsvColumns& columns)
         }
         auto reject = [&](const std::string& reason) { out.rejected.push_back({row.line, reason}); };
         if (columns.widest() >= static_cast<int>(row.fields.size())) {
-            reject("Spalte " + std::to_string(columns.widest() + 1) + " fehlt");
+            reject(text(Text::CsvColumnMissing, {std::to_string(columns.widest() + 1)}));
             continue;
         }
         const std::string& dateText = row.fields[static_cast<size_t>(columns.date)];
         const auto day = parseCsvDate(dateText);
         if (!day) {
-            reject("kein gültiges Datum: " + quotedForReason(dateText));
+            reject(text(Text::CsvNoDate, {shortened(dateText)}));
             continue;
         }
         std::array<int, 6> numbers{};
@@ -263,14 +264,14 @@ CsvDraws drawsFromCsv(const CsvTable& table, const CsvColumns& columns)
             const std::string& f = row.fields[static_cast<size_t>(columns.numbers[i])];
             const auto n = tryToInt(f);
             if (!n)
-                problem = "keine Zahl: " + quotedForReason(f);
+                problem = text(Text::CsvNoNumber, {shortened(f)});
             else
                 numbers[i] = *n;
         }
         const std::string& dreamText = row.fields[static_cast<size_t>(columns.dream)];
         const auto dream = tryToInt(dreamText);
         if (!problem && !dream)
-            problem = "keine Traumzahl: " + quotedForReason(dreamText);
+            problem = text(Text::CsvNoDream, {shortened(dreamText)});
         if (!problem)
             problem = drawValuesProblem(numbers, *dream);
         if (problem) {

@@ -91,13 +91,13 @@ std::optional<std::string> drawValuesProblem(const std::array<int, 6>& numbers, 
 {
     for (size_t i = 0; i < numbers.size(); ++i) {
         if (numbers[i] < 1 || numbers[i] > 40)
-            return "Die Zahl " + std::to_string(numbers[i]) + " liegt nicht zwischen 1 und 40.";
+            return text(Text::NumberNotInRange, {std::to_string(numbers[i])});
         for (size_t j = 0; j < i; ++j)
             if (numbers[j] == numbers[i])
-                return "Die Zahl " + std::to_string(numbers[i]) + " kommt zweimal vor.";
+                return text(Text::NumberTwice, {std::to_string(numbers[i])});
     }
     if (dream < 1 || dream > 5)
-        return "Die Traumzahl " + std::to_string(dream) + " liegt nicht zwischen 1 und 5.";
+        return text(Text::DreamNotInRange, {std::to_string(dream)});
     return std::nullopt;
 }
 

@@ -1,6 +1,6 @@
 #include "gui/DrawMaintenanceCommands.h"
 
-#include "ground/FileBytes.h"
+#include "ground/AtomicFile.h"
 #include "ground/Formats.h"
 #include "gui/CsvImportDialog.h"
 #include "gui/DatenbankPage.h"
@@ -77,7 +77,7 @@ void DrawMaintenanceCommands::BitBtn8Click()
     if (start)
         dialog.fill(*start);
     else
-        dialog.fillDate(static_cast<int>(m_app.dateTimePicker1));
+        dialog.fillDate(static_cast<int>(m_app.endDay));
     if (dialog.exec() == QDialog::Accepted) {
         const Draw entered = dialog.draw();
         // the first draw of an empty file is shown afterwards

@@ -156,7 +156,7 @@ std::shared_ptr<const DrawIndex> UpdateServer::drawIndex()
 int UpdateServer::bind()
 {
     if (!DrawFile(m_config.drawFile).exists())
-        throw Error("Die Ziehungsdatei \"" + m_config.drawFile + "\" gibt es nicht.");
+        throw Error(Text::DrawFileMissing, {m_config.drawFile});
     drawIndex();
     int port = m_config.port;
     if (port == 0) {
@@ -167,8 +167,7 @@ int UpdateServer::bind()
         port = 0;
     }
     if (port == 0)
-        throw Error("Der Server kann nicht an " + m_config.bind + ":" + std::to_string(m_config.port) +
-                    " gebunden werden.");
+        throw Error(Text::CannotBind, {m_config.bind + ":" + std::to_string(m_config.port)});
     return port;
 }
 

@@ -1,6 +1,7 @@
 #include "rules/DrawImport.h"
 
 #include "ground/Formats.h"
+#include "ground/Texts.h"
 #include "rules/DrawHistory.h"
 
 #include <algorithm>
@@ -31,8 +32,8 @@ ImportPlan planImport(const std::vector<Draw>& stored, const CsvDraws& rows, boo
             if (sameDraw(a->second.first, row.draw))
                 ++sum.unchanged;
             else
-                sum.rejected.push_back({row.line, "Datum " + formatDate(day) + " schon in Zeile " +
-                                                      std::to_string(a->second.second) + " mit anderen Zahlen"});
+                sum.rejected.push_back(
+                    {row.line, text(Text::CsvDateTwice, {formatDate(day), std::to_string(a->second.second)})});
             continue;
         }
         const auto s = storedAt.find(day);
@@ -45,8 +46,7 @@ ImportPlan planImport(const std::vector<Draw>& stored, const CsvDraws& rows, boo
         if (sameDraw(current, row.draw)) {
             ++sum.unchanged;
         } else if (const auto r = replacedBy.find(day); r != replacedBy.end()) {
-            sum.rejected.push_back({row.line, "Datum " + formatDate(day) + " schon in Zeile " +
-                                                  std::to_string(r->second) + " mit anderen Zahlen"});
+            sum.rejected.push_back({row.line, text(Text::CsvDateTwice, {formatDate(day), std::to_string(r->second)})});
         } else if (replace) {
             // the ticket digits and the replay value are not in the file
             for (int i = 0; i < 6; ++i)

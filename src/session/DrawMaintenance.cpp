@@ -1,7 +1,7 @@
 #include "session/DrawMaintenance.h"
 
+#include "ground/AtomicFile.h"
 #include "ground/Error.h"
-#include "ground/FileBytes.h"
 #include "ground/Formats.h"
 #include "session/DrawCommands.h"
 #include "session/Session.h"
@@ -24,34 +24,35 @@ std::vector<std::string> findingTexts(const std::vector<CalendarFinding>& findin
 {
     std::vector<std::string> lines;
     for (const CalendarFinding& f : findings) {
-        const char* what = "fehlt";
+        Text what = Text::FindingMissing;
         switch (f.kind) {
         case CalendarFinding::Kind::Missing:
             break;
         case CalendarFinding::Kind::Twice:
-            what = "mehrfach gespeichert";
+            what = Text::FindingTwice;
             break;
         case CalendarFinding::Kind::Order:
-            what = "steht nicht in Datumsfolge";
+            what = Text::FindingOrder;
             break;
         case CalendarFinding::Kind::Weekday:
-            what = "kein Montag oder Donnerstag";
+            what = Text::FindingWeekday;
             break;
         }
-        lines.push_back(formatDate(f.day) + ": " + what);
+        lines.push_back(text(what, {formatDate(f.day)}));
     }
     return lines;
 }
 
 std::vector<std::string> importSummaryTexts(const ImportSummary& s)
 {
-    std::vector<std::string> lines = {"Neu: " + std::to_string(s.added), "Unverändert: " + std::to_string(s.unchanged),
-                                      "Ersetzt: " + std::to_string(s.replaced)};
+    std::vector<std::string> lines = {text(Text::ImportAdded, {std::to_string(s.added)}),
+                                      text(Text::ImportUnchanged, {std::to_string(s.unchanged)}),
+                                      text(Text::ImportReplaced, {std::to_string(s.replaced)})};
     for (const ImportConflict& k : s.conflicts)
-        lines.push_back("Abweichend, behalten: " + formatDate(toDay(k.stored.datum)) + " gespeichert " +
-                        drawNumbersText(k.stored) + ", in der Datei " + drawNumbersText(k.file));
+        lines.push_back(text(Text::ImportConflict,
+                             {formatDate(toDay(k.stored.datum)), drawNumbersText(k.stored), drawNumbersText(k.file)}));
     for (const CsvRejected& r : s.rejected)
-        lines.push_back("Abgelehnt, Zeile " + std::to_string(r.line) + ": " + r.reason);
+        lines.push_back(text(Text::ImportRejected, {std::to_string(r.line), r.reason}));
     return lines;
 }
 
@@ -68,7 +69,7 @@ std::optional<Draw> entryStart(Session& s)
     const std::vector<Draw> draws = storedDraws(s);
     if (draws.empty())
         return std::nullopt;
-    const double wanted = std::round(s.dateTimePicker1);
+    const double wanted = std::round(s.endDay);
     const Draw* start = &draws.back();
     for (const Draw& d : draws)
         if (d.datum == wanted) {
@@ -82,14 +83,14 @@ std::optional<Draw> entryStart(Session& s)
 void enterDraw(Session& s, const Draw& draw)
 {
     if (const auto problem = drawValuesProblem(draw))
-        throw Error("Die Ziehung vom " + formatDate(toDay(draw.datum)) + " wird nicht gespeichert: " + *problem);
+        throw Error(Text::DrawNotStored, {formatDate(toDay(draw.datum)), *problem});
     s.drawFile().rewrite(withDrawEntered(storedDraws(s), withSortedNumbers(draw)), s.zahlenFile + "~");
 }
 
 void endEntry(Session& s)
 {
     if (s.aktDatum >= kFirstDrawDay)
-        s.setDateTimePicker1(s.aktDatum);
+        s.setEndDay(s.aktDatum);
     evaluateForDate(s);
 }
 
@@ -109,17 +110,16 @@ std::string deleteQuestion(const Session& s)
     std::string numbers;
     for (int i = 1; i <= 6; ++i)
         numbers += (i > 1 ? " " : "") + std::to_string(z[i]);
-    return "Die Ziehung vom " + formatDate(toDay(s.current.datum1)) + " (" + numbers + ", Traumzahl " +
-           std::to_string(z[8]) + ") wird aus der Datenbank gelöscht. Fortfahren?";
+    return text(Text::DeleteQuestion, {formatDate(toDay(s.current.datum1)), numbers, std::to_string(z[8])});
 }
 
 bool deleteShownDraw(Session& s)
 {
     if (s.current.datum1 < kFirstDrawDay || !s.drawFile().exists() || s.drawFile().readAll().empty()) {
-        s.ports().dialogs->information("Es wird keine Ziehung angezeigt, die gelöscht werden könnte.");
+        s.ports().dialogs->information(text(Text::NothingToDelete));
         return false;
     }
-    if (!s.ports().dialogs->askYesNo(deleteQuestion(s), "Ziehung löschen"))
+    if (!s.ports().dialogs->askYesNo(deleteQuestion(s), text(Text::DeleteCaption)))
         return false;
     Feedback& feedback = *s.ports().feedback;
     feedback.setBusy(true);

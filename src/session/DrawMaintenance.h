@@ -13,8 +13,8 @@ namespace zf {
 
 class Session;
 
-// The draw the entry dialog starts from: the draw dated DateTimePicker1's
-// date, else the last draw; nullopt for an empty file. aktDatum takes its date.
+// The draw the entry dialog starts from: the draw dated on the end day, else
+// the last draw; nullopt for an empty file. aktDatum takes its date.
 std::optional<Draw> entryStart(Session& s);
 
 // Stores a draw from the entry: the numbers sorted ascending, every record of
@@ -23,7 +23,7 @@ std::optional<Draw> entryStart(Session& s);
 // number outside 1..5); nothing is written then.
 void enterDraw(Session& s, const Draw& draw);
 
-// The end of the entry: DateTimePicker1 goes to aktDatum (the date the entry
+// The end of the entry: the end day goes to aktDatum (the date the entry
 // started from) and the evaluation for a date runs.
 void endEntry(Session& s);
 
@@ -33,7 +33,7 @@ int deleteDay(Session& s, int day);
 // The question before deleting the shown draw, naming its date and numbers.
 std::string deleteQuestion(const Session& s);
 // Deletes the shown draw (every record of its date) after the user agreed,
-// then runs the evaluation for DateTimePicker1's date. false when nothing was
+// then runs the evaluation for the end day. false when nothing was
 // deleted: no draw shown, or the user said no.
 bool deleteShownDraw(Session& s);
 

@@ -1,6 +1,7 @@
 #include "session/OnlineUpdate.h"
 
 #include "ground/Formats.h"
+#include "ground/Texts.h"
 #include "rules/DrawUpdate.h"
 #include "session/DrawCommands.h"
 #include "session/Session.h"
@@ -8,8 +9,6 @@
 namespace zf {
 
 namespace {
-
-const char* const kNoWarranty = "Keine Gewähr für die Richtigkeit der Zahlen!";
 
 bool isBlankLine(const std::string& line)
 {
@@ -38,8 +37,8 @@ UpdateInput prepareUpdate(Session& s)
         in.carry = draws.back();
         const int last = toDay(draws.back().datum);
         if (last > 0)
-            s.setDateTimePicker1(last);
-        in.firstDay = nextDrawDate(last > 0 ? last : toDay(s.dateTimePicker1));
+            s.setEndDay(last);
+        in.firstDay = nextDrawDate(last > 0 ? last : toDay(s.endDay));
     }
     s.aktDatum = in.firstDay;
     return in;
@@ -71,11 +70,9 @@ UpdateResult fetchDraws(const UpdateInput& in, Http& http, Progress& progress, c
             }
             const std::string date = formatDate(day);
             progress.report(r.requests, total,
-                            "Ziehung vom " + date + " (" + std::to_string(r.requests + 1) + " von " +
-                                std::to_string(total) + ")");
+                            text(Text::UpdateProgress, {date, std::to_string(r.requests + 1), std::to_string(total)}));
             if (!address) {
-                r.message = "Die Adresse des Update-Servers \"" + in.server +
-                            "\" ist ungültig; erwartet wird http://Rechner:Port (Internet-Optionen).";
+                r.message = text(Text::UpdateBadAddress, {in.server});
                 break;
             }
             HttpRequest request{
@@ -88,9 +85,7 @@ UpdateResult fetchDraws(const UpdateInput& in, Http& http, Progress& progress, c
             if (!in.proxyHost.empty()) {
                 const auto port = tryToInt(in.proxyPort);
                 if (!port || *port < 1 || *port > 65535) {
-                    r.message =
-                        "Der Proxy-Port \"" + in.proxyPort +
-                        "\" ist keine gültige Portnummer (Internet-Optionen); die Aktualisierung wurde beendet.";
+                    r.message = text(Text::UpdateBadProxyPort, {in.proxyPort});
                     break;
                 }
                 request.proxyHost = in.proxyHost;
@@ -98,28 +93,27 @@ UpdateResult fetchDraws(const UpdateInput& in, Http& http, Progress& progress, c
             }
             UpdateStep step;
             step.day = day;
-            status(0, "Loading");
+            status(0, text(Text::UpdateLoading));
             ++r.requests;
             HttpResponse res;
             try {
                 res = http.get(request);
             } catch (const std::exception& e) {
-                status(0, "Keine Verbindung zum Update-Server");
+                status(0, text(Text::UpdateNoConnection));
                 step.panel0 = r.panel0;
                 if (in.stepDone)
                     in.stepDone(step);
-                r.message = "Keine Antwort vom Update-Server " + address->host + ":" + std::to_string(address->port) +
-                            " für die Ziehung vom " + date + " (" + e.what() +
-                            "). Die Aktualisierung wurde beendet; die bisher geholten Ziehungen sind gespeichert.";
+                r.message =
+                    text(Text::UpdateNoAnswer, {address->host + ":" + std::to_string(address->port), date, e.what()});
                 break;
             }
             step.answered = true;
             step.status = res.status;
-            status(0, "Received " + std::to_string(res.body.size()) + " bytes");
-            status(1, kNoWarranty);
+            status(0, text(Text::UpdateReceived, {std::to_string(res.body.size())}));
+            status(1, text(Text::UpdateNoWarranty));
             if (res.status > 200)
-                status(0, res.status == 500 ? date + " noch nicht da!"
-                                            : "Failed : " + std::to_string(res.status) + " " + res.reason);
+                status(0, res.status == 500 ? text(Text::UpdateNotYet, {date})
+                                            : text(Text::UpdateFailedStatus, {std::to_string(res.status), res.reason}));
             std::optional<std::string> stop;
             if (res.status == 200) {
                 std::vector<Draw> fresh;
@@ -134,9 +128,7 @@ UpdateResult fetchDraws(const UpdateInput& in, Http& http, Progress& progress, c
                     }
                     stop = parsed.kind == UpdateLine::Kind::Unreadable
                                ? parsed.rest
-                               : "Die Zeile \"" + line + "\" für die Ziehung vom " + date +
-                                     " wird nicht gespeichert: " + parsed.problem +
-                                     " Die Aktualisierung wurde beendet.";
+                               : text(Text::UpdateLineNotStored, {line, date, parsed.problem});
                     break;
                 }
                 if (!fresh.empty()) {
@@ -156,7 +148,7 @@ UpdateResult fetchDraws(const UpdateInput& in, Http& http, Progress& progress, c
             }
         }
     } catch (const std::exception& e) {
-        r.message = std::string(e.what()) + " Die Aktualisierung wurde beendet.";
+        r.message = text(Text::UpdateEnded, {e.what()});
     }
     r.nextDay = day;
     return r;
@@ -171,7 +163,7 @@ void finishUpdate(Session& s, const UpdateResult& r)
         feedback.setStatus(1, r.panel1);
     if (r.message)
         s.ports().dialogs->information(*r.message);
-    s.setDateTimePicker1(r.nextDay);
+    s.setEndDay(r.nextDay);
     s.aktDatum = r.nextDay;
     if (r.lastStored)
         s.current.datum1 = *r.lastStored;

@@ -36,7 +36,7 @@ struct UpdateInput {
 };
 
 struct UpdateResult {
-    int nextDay = 0;                  // DateTimePicker1 after the run
+    int nextDay = 0;                  // the end day (DateTimePicker1) after the run
     std::optional<double> lastStored; // date of the last record appended
     int requests = 0;
     int appended = 0;
@@ -49,7 +49,7 @@ struct UpdateResult {
 };
 
 // Steps 1 to 4: creates an empty draw file when there is none, reads the
-// last stored draw, moves DateTimePicker1 to it and takes the first draw date
+// last stored draw, moves the end day to it and takes the first draw date
 // to ask for (the game's first draw for an empty file).
 UpdateInput prepareUpdate(Session& s);
 
@@ -59,7 +59,7 @@ UpdateInput prepareUpdate(Session& s);
 UpdateResult fetchDraws(const UpdateInput& in, Http& http, Progress& progress, const CancelFlag& cancel);
 
 // Step 6 on the session's thread: status texts, the message of a run that
-// ended early, DateTimePicker1, Label35 and the evaluation for a date.
+// ended early, the end day, Label35 and the evaluation for a date.
 void finishUpdate(Session& s, const UpdateResult& result);
 
 // The whole update in the foreground, for the command-line tool and tests.

@@ -81,7 +81,7 @@ struct Program {
         QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton);
         QVERIFY(seen);
     }
-    void showDate(const char* date) { window.datenbank()->dateTimePicker1()->setDate(dateOfDayText(date)); }
+    void showDate(const char* date) { window.datenbank()->endDay()->setDate(dateOfDayText(date)); }
     static QDate dateOfDayText(const char* date)
     {
         const CivilDate c = civilFromDay(*parseDate(date));

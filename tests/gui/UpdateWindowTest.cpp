@@ -147,7 +147,9 @@ void UpdateWindowTest::theStopButtonStopsASlowUpdate()
 void UpdateWindowTest::aDeadServerEndsTheUpdateAndTheStartGoesOn()
 {
     Program p({});
-    p.http.answer = [](const HttpRequest&) -> HttpResponse { throw Error("Connection refused"); };
+    p.http.answer = [](const HttpRequest&) -> HttpResponse {
+        throw Error(Text::ConnectionFailed, {"127.0.0.1:8080", "Connection refused"});
+    };
     p.start();
     QTRY_VERIFY(p.window->started());
     QCOMPARE(p.dialogs.shown.size(), size_t(1));

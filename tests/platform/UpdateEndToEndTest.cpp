@@ -84,7 +84,7 @@ struct Program {
     {
         app.home = dir.home();
         clock.day = day(today);
-        app.setDateTimePicker1(clock.day);
+        app.setEndDay(clock.day);
         app.options().setText(Opt::ServerEdit, server);
     }
     UpdateResult update()

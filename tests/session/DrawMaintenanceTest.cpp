@@ -27,7 +27,7 @@ struct Maintenance : AppFixture {
     // the dialog's round: start, enter, end
     void enter(const char* pickerDate, const char* draw)
     {
-        app.setDateTimePicker1(day(pickerDate));
+        app.setEndDay(day(pickerDate));
         entryStart(app);
         enterDraw(app, drawFromText(draw));
         endEntry(app);
@@ -39,10 +39,10 @@ struct Maintenance : AppFixture {
 TEST(DrawMaintenance, TheEntryStartsFromTheShownDateOrTheLastDraw)
 {
     Maintenance m;
-    m.app.setDateTimePicker1(day("09.11.2023"));
+    m.app.setEndDay(day("09.11.2023"));
     EXPECT_EQ(entryStart(m.app), drawFromText(kHistory[1]));
     EXPECT_EQ(m.app.aktDatum, day("09.11.2023"));
-    m.app.setDateTimePicker1(day("10.11.2023"));
+    m.app.setEndDay(day("10.11.2023"));
     EXPECT_EQ(entryStart(m.app), drawFromText(kHistory[2]));
     Maintenance empty;
     std::filesystem::remove(empty.app.drawFilePath());
@@ -114,7 +114,7 @@ TEST(DrawMaintenance, DeletingAsksFirstAndRemovesEveryRecordOfTheDate)
 {
     Maintenance m;
     m.draws({kHistory[0], kHistory[1], "09.11.2023 20 21 22 23 24 25 D4", kHistory[2]});
-    m.app.setDateTimePicker1(day("09.11.2023"));
+    m.app.setEndDay(day("09.11.2023"));
     evaluateForDate(m.app);
 
     m.dialogs.yesNoAnswers = {false};

@@ -34,7 +34,7 @@ struct UpdateFixture : AppFixture {
     UpdateFixture(const char* today, const std::vector<Draw>& serverDraws) : published(serverDraws)
     {
         clock.day = day(today);
-        app.setDateTimePicker1(clock.day);
+        app.setEndDay(clock.day);
         http.answer = [this](const HttpRequest& r) -> HttpResponse {
             const ServiceAnswer a = answerDrawRequest(r.target, DrawIndex(published));
             return {a.status, a.status == 200 ? "OK" : "Internal Server Error", a.body, ""};
@@ -177,7 +177,7 @@ TEST(OnlineUpdate, AnUnusableLineEndsTheRunAfterTheLinesBeforeIt)
         EXPECT_EQ(f.dialogs.shown, std::vector<std::string>{*r.message}) << c.name;
         EXPECT_EQ(f.stored().size(), c.stored) << c.name;
         // the evaluation ran: the picker shows the latest stored draw
-        EXPECT_EQ(f.app.dateTimePicker1, f.stored().back().datum) << c.name;
+        EXPECT_EQ(f.app.endDay, f.stored().back().datum) << c.name;
     }
 }
 
@@ -222,7 +222,9 @@ TEST(OnlineUpdate, NoResponseEndsTheRunInOrder)
         f.app.options().setText(Opt::ProxyHostEdit, c.proxyHost);
         f.app.options().setText(Opt::ProxyPortEdit, c.proxyPort);
         if (c.throws)
-            f.http.answer = [](const HttpRequest&) -> HttpResponse { throw Error("Connection refused"); };
+            f.http.answer = [](const HttpRequest&) -> HttpResponse {
+                throw Error(Text::ConnectionFailed, {"127.0.0.1:8080", "Connection refused"});
+            };
         const UpdateResult r = f.run();
         ASSERT_TRUE(r.message) << c.name;
         EXPECT_EQ(r.message->rfind(c.messageStart, 0), 0u) << *r.message;

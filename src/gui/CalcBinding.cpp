@@ -8,6 +8,7 @@
 #include "session/Session.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QPushButton>
 
 #include <memory>

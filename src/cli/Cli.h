@@ -41,6 +41,13 @@ CLI::App* declareListing(CLI::App& cli);
 CLI::App* declareCost(CLI::App& cli);
 CLI::App* declareSlip(CLI::App& cli);
 CLI::App* declareTicket(CLI::App& cli);
+CLI::App* declareUpdate(CLI::App& cli);
+CLI::App* declareServe(CLI::App& cli);
+CLI::App* declareEnter(CLI::App& cli);
+CLI::App* declareDelete(CLI::App& cli);
+CLI::App* declareImport(CLI::App& cli);
+CLI::App* declareExport(CLI::App& cli);
+CLI::App* declareCheck(CLI::App& cli);
 
 int cmdDraws(Context& c);
 int cmdSettings(Context& c);
@@ -54,6 +61,13 @@ int cmdListing(Context& c);
 int cmdCost(Context& c);
 int cmdSlip(Context& c);
 int cmdTicket(Context& c);
+int cmdUpdate(Context& c);
+int cmdServe(Context& c);
+int cmdEnter(Context& c);
+int cmdDelete(Context& c);
+int cmdImport(Context& c);
+int cmdExport(Context& c);
+int cmdCheck(Context& c);
 
 // Shared by the evaluation commands: the --date option sets DateTimePicker1;
 // the draw and "QS:" lines; one line per tip row.

@@ -4,6 +4,7 @@
 
 #include "ground/Error.h"
 #include "ground/Formats.h"
+#include "platform/HttpClient.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/SystemClock.h"
 #include "session/Settings.h"
@@ -162,6 +163,13 @@ int run(int argc, char** argv)
         {declareCost(cli), cmdCost},
         {declareSlip(cli), cmdSlip},
         {declareTicket(cli), cmdTicket},
+        {declareUpdate(cli), cmdUpdate},
+        {declareServe(cli), cmdServe},
+        {declareEnter(cli), cmdEnter},
+        {declareDelete(cli), cmdDelete},
+        {declareImport(cli), cmdImport},
+        {declareExport(cli), cmdExport},
+        {declareCheck(cli), cmdCheck},
     };
     try {
         cli.parse(argc, argv);
@@ -195,7 +203,8 @@ int run(int argc, char** argv)
     dialogs.answer = answer;
     ConsoleFeedback feedback;
     NoSound sound;
-    Ports ports{store.get(), &clock, &dialogs, &feedback, &sound, nullptr, nullptr};
+    HttpClient http;
+    Ports ports{store.get(), &clock, &dialogs, &feedback, &sound, nullptr, &http};
     Session app(ports);
     app.prepareStart(home);
     for (const auto& [name, v] : sets)

@@ -87,6 +87,28 @@ void checkDrawValues(const Draw& d)
         throw Error(Text::DreamNumberOutOfRange, {formatDate(toDay(d.datum)), std::to_string(d.zahlen[7])});
 }
 
+std::optional<std::string> drawValuesProblem(const std::array<int, 6>& numbers, int dream)
+{
+    for (size_t i = 0; i < numbers.size(); ++i) {
+        if (numbers[i] < 1 || numbers[i] > 40)
+            return text(Text::NumberNotInRange, {std::to_string(numbers[i])});
+        for (size_t j = 0; j < i; ++j)
+            if (numbers[j] == numbers[i])
+                return text(Text::NumberTwice, {std::to_string(numbers[i])});
+    }
+    if (dream < 1 || dream > 5)
+        return text(Text::DreamNotInRange, {std::to_string(dream)});
+    return std::nullopt;
+}
+
+std::optional<std::string> drawValuesProblem(const Draw& d)
+{
+    std::array<int, 6> numbers{};
+    for (size_t i = 0; i < numbers.size(); ++i)
+        numbers[i] = d.zahlen[i];
+    return drawValuesProblem(numbers, d.zahlen[7]);
+}
+
 bool DrawFile::exists() const
 {
     std::error_code ec;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,11 @@ void encodeDraw(const Draw& draw, unsigned char* out);
 Draw decodeDraw(const unsigned char* in);
 // Throws zf::Error when a number is outside 1..40 or the dream number outside 1..5.
 void checkDrawValues(const Draw& draw);
+// What keeps six numbers and a dream number out of the file: a number outside
+// 1..40, a number given twice or a dream number outside 1..5. Takes whole
+// integers, so a value is judged before it is cut to a byte.
+std::optional<std::string> drawValuesProblem(const std::array<int, 6>& numbers, int dream);
+std::optional<std::string> drawValuesProblem(const Draw& draw);
 
 // The draw file: a plain sequence of records in ascending date order. Every
 // operation opens and closes the file itself; a trailing piece shorter than

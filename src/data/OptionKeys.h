@@ -20,7 +20,7 @@ namespace zf {
     X(UpDown14) X(UpDown15) X(UpDown16) X(UpDown17) X(UpDown18) X(UpDown20) \
     X(UpDown21) X(RadioGroup1) X(Sprache) X(height) X(width) X(TippTop) \
     X(TippLeft) X(Papierformat) X(Edit81) X(Edit82) X(ProxyHostEdit) X(ProxyPortEdit) \
-    X(DateTimePicker2) X(ScheinBild) X(Joker1) X(Joker2) X(Joker3) X(Joker1Zahl) \
+    X(ServerEdit) X(DateTimePicker2) X(ScheinBild) X(Joker1) X(Joker2) X(Joker3) X(Joker1Zahl) \
     X(Joker2Zahl) X(Joker3Zahl)
 // clang-format on
 

@@ -124,6 +124,7 @@ std::vector<OptionDef> buildTable()
         text("EINPREIS", "Edit82", "1,00", P::InternetOptionen, "Für eine Sa und Mi. Ziehung:"),
         text("ProxyHostEdit", "ProxyHostEdit", "", P::InternetOptionen, "Proxy-Server"),
         text("ProxyPortEdit", "ProxyPortEdit", "80", P::InternetOptionen, "Proxy-Port"),
+        text("ServerEdit", "ServerEdit", "http://127.0.0.1:8080", P::InternetOptionen, "Update-Server"),
         {"DateTimePicker2", "DateTimePicker2", "", OptionKind::Date, kFirstDrawDay, "", kFirstDrawDay, INT_MAX,
          P::Diagramm, "", kDateHint, false, ""},
 

@@ -4,9 +4,9 @@
 
 namespace zf {
 
-HttpResponse Http::get(const std::string& host, int, const std::string&, const std::string&, int)
+HttpResponse Http::get(const HttpRequest& request)
 {
-    throw Error(Text::NoConnection, {host});
+    throw Error(Text::NoConnection, {request.host});
 }
 
 Ports Ports::withDefaults() const

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // The core reaches the outside world only through these interfaces. The
 // desktop program implements them with Qt (src/platform, src/gui), the
@@ -102,6 +104,15 @@ public:
     virtual bool open(const std::string&) { return false; }
 };
 
+struct HttpRequest {
+    std::string host;
+    int port = 80;
+    std::string target;    // path and query
+    std::string proxyHost; // empty: no proxy
+    int proxyPort = 0;
+    std::vector<std::pair<std::string, std::string>> headers;
+};
+
 struct HttpResponse {
     int status = 0;
     std::string reason;
@@ -112,9 +123,9 @@ struct HttpResponse {
 class Http {
 public:
     virtual ~Http() = default;
-    // Throws zf::Error when no connection can be made; by default there is none.
-    virtual HttpResponse get(const std::string& host, int port, const std::string& path, const std::string& proxyHost,
-                             int proxyPort);
+    // Any response comes back, whatever its status. Throws zf::Error when no
+    // response arrives (no connection, no answer in time); by default there is none.
+    virtual HttpResponse get(const HttpRequest& request);
 };
 
 enum class ModalResult { Ok, Abort, Retry };

@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QToolButton>
 
 #include <memory>
 
@@ -82,37 +81,10 @@ void CalcBinding::setButtonText(const QString& text)
 
 void CalcBinding::holdCommands(bool hold)
 {
-    if (!hold) {
-        for (const auto& w : m_heldWidgets)
-            if (w)
-                w->setEnabled(true);
-        for (const auto& a : m_heldActions)
-            if (a)
-                a->setEnabled(true);
-        m_heldWidgets.clear();
-        m_heldActions.clear();
-        return;
-    }
-    // Buttons start commands (update, draw maintenance, analyses, files,
-    // printing); typing in the sheet and changing options stay possible.
-    QList<QWidget*> buttons;
-    for (QPushButton* b : m_window.findChildren<QPushButton*>())
-        buttons.append(b);
-    for (QToolButton* b : m_window.findChildren<QToolButton*>())
-        buttons.append(b);
-    for (QWidget* b : buttons) {
-        // dialogs keep theirs: the number list is edited in one
-        if (b == m_button || !b->isEnabled() || b->window() != &m_window || m_window.menuBar()->isAncestorOf(b))
-            continue;
-        b->setEnabled(false);
-        m_heldWidgets.append(b);
-    }
-    for (QAction* a : m_window.menuBar()->actions()) {
-        if (a == m_window.berechnenAction() || a->objectName() == "Schlieen1" || !a->isEnabled())
-            continue;
-        a->setEnabled(false);
-        m_heldActions.append(a);
-    }
+    if (hold)
+        m_hold.hold(m_window, {m_button, m_window.berechnenAction()});
+    else
+        m_hold.release();
 }
 
 } // namespace zf

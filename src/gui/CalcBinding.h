@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QList>
+#include "gui/CommandHold.h"
+
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 class QAction;
@@ -35,8 +35,7 @@ private:
     Session& m_app;
     QPushButton* m_button = nullptr;
     QString m_caption;
-    QList<QPointer<QWidget>> m_heldWidgets;
-    QList<QPointer<QAction>> m_heldActions;
+    CommandHold m_hold;
 };
 
 } // namespace zf

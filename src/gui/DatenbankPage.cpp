@@ -7,7 +7,9 @@
 
 #include <QBoxLayout>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPointer>
 #include <QSignalBlocker>
 
@@ -55,7 +57,33 @@ DatenbankPage::DatenbankPage(Session& app, OptionBinder& options, QWidget* paren
     auto* buttons = new QVBoxLayout(m_buttons);
     buttons->setContentsMargins(0, 0, 0, 0);
     page->addWidget(m_buttons);
+
+    m_calendarBox = new QGroupBox("Kalenderprüfung", this);
+    m_calendarBox->setObjectName("GroupBoxKalender");
+    auto* calendar = new QVBoxLayout(m_calendarBox);
+    m_calendarSummary = makeLabel("LabelKalender", "", m_calendarBox);
+    m_calendarSummary->setWordWrap(true);
+    m_calendarList = new QListWidget(m_calendarBox);
+    m_calendarList->setObjectName("CalendarList");
+    calendar->addWidget(m_calendarSummary);
+    calendar->addWidget(m_calendarList);
+    m_calendarBox->hide();
+    page->addWidget(m_calendarBox, 1);
     page->addStretch(1);
+}
+
+void DatenbankPage::showCalendarFindings(const QStringList& lines)
+{
+    m_calendarList->clear();
+    m_calendarList->addItems(lines);
+    m_calendarList->setVisible(!lines.isEmpty());
+    int missing = 0;
+    for (const QString& l : lines)
+        missing += l.endsWith(": fehlt") ? 1 : 0;
+    m_calendarSummary->setText(
+        lines.isEmpty() ? "Keine Lücken: jede Ziehung von der ersten bis zur letzten ist da."
+                        : QString("%1 Befunde, davon %2 fehlende Ziehungstage:").arg(lines.size()).arg(missing));
+    m_calendarBox->show();
 }
 
 QVBoxLayout* DatenbankPage::databaseButtonsLayout() const

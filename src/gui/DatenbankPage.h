@@ -3,7 +3,9 @@
 #include "gui/PageBase.h"
 
 class QDateEdit;
+class QGroupBox;
 class QLabel;
+class QListWidget;
 class QVBoxLayout;
 
 namespace zf {
@@ -20,11 +22,18 @@ public:
     // "DatabaseButtons": the commands of the page.
     QWidget* databaseButtons() const { return m_buttons; }
     QVBoxLayout* databaseButtonsLayout() const;
+    // "GroupBoxKalender": the calendar check's findings, hidden until a check ran.
+    void showCalendarFindings(const QStringList& lines);
+    QGroupBox* calendarBox() const { return m_calendarBox; }
+    QListWidget* calendarList() const { return m_calendarList; }
 
 private:
     QLabel* m_label29;
     QDateEdit* m_picker1;
     QWidget* m_buttons;
+    QGroupBox* m_calendarBox;
+    QLabel* m_calendarSummary;
+    QListWidget* m_calendarList;
 };
 
 } // namespace zf

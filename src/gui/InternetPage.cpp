@@ -14,6 +14,15 @@ InternetPage::InternetPage(Session& app, OptionBinder& options, QWidget* parent)
 {
     auto* page = new QVBoxLayout(this);
 
+    auto* server = new QGroupBox("Update-Server", this);
+    server->setObjectName("GroupBoxServer");
+    options.addRows(OptionPage::InternetOptionen, new QVBoxLayout(server), server,
+                    [](const OptionDef& d) { return d.stored == "ServerEdit"; });
+    // an address is longer than the other fields' values
+    if (QWidget* edit = options.control(index(Opt::ServerEdit)))
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance("http://update.darnholm.example:8080") + 16);
+    page->addWidget(server);
+
     auto* proxy = new QGroupBox("Proxy", this);
     proxy->setObjectName("GroupBoxProxy");
     options.addRows(OptionPage::InternetOptionen, new QVBoxLayout(proxy), proxy,

@@ -4,7 +4,7 @@
 
 namespace zf {
 
-// "Internet-Optionen": the proxy, the two fees and the maker's web links.
+// "Internet-Optionen": the update server, the proxy, the two fees and the maker's web links.
 class InternetPage : public PageBase {
     Q_OBJECT
 public:

@@ -5,6 +5,7 @@
 #include "gui/ChartCommands.h"
 #include "gui/DatenbankPage.h"
 #include "gui/DiagrammPage.h"
+#include "gui/DrawMaintenanceCommands.h"
 #include "gui/GuiUtil.h"
 #include "gui/HintStatus.h"
 #include "gui/InternetPage.h"
@@ -15,6 +16,7 @@
 #include "gui/PrintBinding.h"
 #include "gui/QtTexts.h"
 #include "gui/TipSheetView.h"
+#include "gui/UpdateBinding.h"
 #include "session/PrintCommands.h"
 #include "session/Session.h"
 
@@ -99,6 +101,8 @@ TForm1::TForm1(Session& app, QString home, QStringList args, QWidget* parent)
 
     buildMenu();
     new CalcBinding(*this);
+    m_update = new UpdateBinding(*this);
+    new DrawMaintenanceCommands(*this);
     new HintStatus(app, *this);
     m_scaler = new PageScaler(*m_pages);
     const Options& o = app.options();
@@ -185,7 +189,21 @@ void TForm1::formShow()
     // the stored size was loaded before any later start-up step could fail
     const Options& o = m_app.options();
     resize(o.integer(Opt::width), o.integer(Opt::height));
-    const bool analysed = prepared && runGuarded(m_app, [&] { m_app.runStartAnalyses(); });
+    if (!prepared) {
+        m_started = true;
+        return;
+    }
+    // step 20 begins with the update; the window stays usable while it runs
+    if (!m_update->start([this] { finishStart(); }) && !m_started)
+        finishStart();
+}
+
+void TForm1::finishStart()
+{
+    if (m_started)
+        return;
+    // closed during the update: nothing left to show
+    const bool analysed = !m_closing && runGuarded(m_app, [&] { m_app.runStartAnalyses(); });
     m_started = true;
     // Print mode: any first argument but "D" prints the tip file named by the
     // second; the program ends also when that failed, after saying why.
@@ -203,6 +221,7 @@ bool TForm1::normalState() const
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    m_closing = true;
     if (!m_jobs->cancelAndWait()) {
         // asked from inside the job's own call to the window: close once it has ended
         m_closeAfterJob = true;

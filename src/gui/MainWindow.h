@@ -22,6 +22,7 @@ class Session;
 class OptionBinder;
 class PageScaler;
 class QtTexts;
+class UpdateBinding;
 
 // The main window: five tab pages, the main menu and a two-panel status bar.
 class TForm1 : public QMainWindow {
@@ -45,6 +46,7 @@ public:
     QAction* berechnenAction() const { return m_berechnen; }
     QAction* exportAction() const { return m_export; }
     JobRunner* jobs() const { return m_jobs; }
+    UpdateBinding* update() const { return m_update; }
 
     // Qt's own texts (standard buttons, file dialogs) in the language of
     // `Sprache`; runs whenever `Sprache` changes. False when Qt has no
@@ -64,6 +66,8 @@ protected:
 
 private:
     void formShow();
+    // Start-up after the update: the evaluation, the chart and the print mode.
+    void finishStart();
     void buildMenu();
     void markLanguage();
     bool normalState() const;
@@ -80,6 +84,7 @@ private:
     InternetPage* m_internet;
     std::array<QLabel*, 2> m_panels{};
     JobRunner* m_jobs = nullptr;
+    UpdateBinding* m_update = nullptr;
     QAction* m_aktualisieren = nullptr;
     QAction* m_berechnen = nullptr;
     QAction* m_export = nullptr;
@@ -90,6 +95,7 @@ private:
     bool m_shown = false;
     bool m_started = false;
     bool m_closed = false;
+    bool m_closing = false;
     bool m_closeAfterJob = false;
 };
 

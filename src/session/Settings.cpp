@@ -171,6 +171,7 @@ void loadSettings(Session& app, SettingsStore& store)
     loadGroup(app, store, {"ScheinBild", "Joker1", "Joker2", "Joker3", "Joker3Zahl", "Joker2Zahl", "Joker1Zahl"});
     loadGroup(app, store, {"ZWEIPREIS", "EINPREIS"});
     loadGroup(app, store, {"ProxyHostEdit", "ProxyPortEdit"});
+    loadGroup(app, store, {"ServerEdit"});
     if (!loadOne(app, store, "DateTimePicker2"))
         o.setDate(Opt::DateTimePicker2, kFirstDrawDay);
     o.normalize();

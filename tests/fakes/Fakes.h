@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <mutex>
 #include <string>
 #include <variant>
 #include <vector>
@@ -169,6 +170,33 @@ class FakeSlipPrinter : public SlipPrinter {
 public:
     std::vector<SlipPage> pages;
     void preview(const SlipPage& page) override { pages.push_back(page); }
+};
+
+// Answers requests from a function (by default every date is "not there
+// yet", 500) and records them; safe to call from a job's thread.
+class FakeHttp : public Http {
+public:
+    std::function<HttpResponse(const HttpRequest&)> answer;
+
+    HttpResponse get(const HttpRequest& r) override
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_requests.push_back(r);
+        }
+        if (answer)
+            return answer(r);
+        return {500, "Internal Server Error", "", ""};
+    }
+    std::vector<HttpRequest> requests() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_requests;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<HttpRequest> m_requests;
 };
 
 } // namespace zf::test

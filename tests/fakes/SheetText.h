@@ -67,10 +67,11 @@ struct AppFixture {
     FakeSound sound;
     FakeZahlenwahl zahlenwahl;
     FakeShell shell;
+    FakeHttp http;
     FakePrintDialog printDialog;
     FakeSlipPrinter slipPrinter;
     Session app{
-        Ports{&store, &clock, &dialogs, &feedback, &sound, &shell, nullptr, &zahlenwahl, &printDialog, &slipPrinter}};
+        Ports{&store, &clock, &dialogs, &feedback, &sound, &shell, &http, &zahlenwahl, &printDialog, &slipPrinter}};
 
     AppFixture()
     {

@@ -35,12 +35,13 @@ struct Program {
     test::FakeDialogs dialogs;
     test::FakeShell shell;
     test::FakeSlipPrinter printer;
+    test::FakeHttp http; // the update at start-up finds nothing new and says nothing
     TForm5 form5;
     Session app;
     TForm1 window;
 
     Program(const QString& dir, QStringList args = {}, PrintDialog* printDialog = nullptr)
-        : store(dir + "/Somnara.ini"), app(Ports{&store, &clock, &dialogs, nullptr, nullptr, &shell, nullptr, nullptr,
+        : store(dir + "/Somnara.ini"), app(Ports{&store, &clock, &dialogs, nullptr, nullptr, &shell, &http, nullptr,
                                                  printDialog ? printDialog : &form5, &printer}),
           window(app, dir, std::move(args))
     {

@@ -50,8 +50,8 @@ void HttpClientTest::getsStatusReasonBodyAndLastModified()
     local.start();
     HttpClient http;
     const HttpResponse ok =
-        http.get("127.0.0.1", local.port, "/zahlen/lotto_neu.asp?Programm=Somnara&Datum=20231109", "", 0);
-    const HttpResponse missing = http.get("127.0.0.1", local.port, "/nichts", "", 0);
+        http.get({"127.0.0.1", local.port, "/zahlen/lotto_neu.asp?Programm=Somnara&Datum=20231109", "", 0, {}});
+    const HttpResponse missing = http.get({"127.0.0.1", local.port, "/nichts", "", 0, {}});
     local.stop();
 
     QCOMPARE(ok.status, 200);
@@ -69,7 +69,7 @@ void HttpClientTest::noConnectionThrows()
     gone.start();
     gone.stop();
     HttpClient http;
-    QVERIFY_THROWS_EXCEPTION(Error, http.get("127.0.0.1", gone.port, "/", "", 0));
+    QVERIFY_THROWS_EXCEPTION(Error, http.get({"127.0.0.1", gone.port, "/", "", 0, {}}));
 }
 
 QTEST_APPLESS_MAIN(HttpClientTest)

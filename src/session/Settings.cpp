@@ -188,8 +188,8 @@ std::vector<std::string> saveOrder(bool windowNormal)
     append(v, numbered("UpDown", 1, 21));
     append(v, tipCellNames());
     append(v, numbered("Combobox", 1, 14));
-    append(v, {"ZWEIPREIS", "EINPREIS", "ProxyHostEdit", "ProxyPortEdit", "DateTimePicker2", "Joker1", "Joker2",
-               "Joker3", "Joker1Zahl", "Joker2Zahl", "Joker3Zahl", "ScheinBild"});
+    append(v, {"ZWEIPREIS", "EINPREIS", "ProxyHostEdit", "ProxyPortEdit", "ServerEdit", "DateTimePicker2", "Joker1",
+               "Joker2", "Joker3", "Joker1Zahl", "Joker2Zahl", "Joker3Zahl", "ScheinBild"});
     return v;
 }
 

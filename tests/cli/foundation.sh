@@ -24,7 +24,7 @@ echo "$out" | grep -qx 'UpDown7=12' || fail "integer"
 echo "$out" | grep -qx 'Edit1=7' || fail "tip cell runs its validation"
 echo "$out" | grep -qx 'DateTimePicker2=01.02.2024' || fail "date"
 echo "$out" | grep -qx 'ProxyPortEdit=80' || fail "port default"
-[ "$(echo "$out" | wc -l)" -eq 172 ] || fail "save list length $(echo "$out" | wc -l)"
+[ "$(echo "$out" | wc -l)" -eq 173 ] || fail "save list length $(echo "$out" | wc -l)"
 
 # an INI file holds the stored values
 cat > "$home/s.ini" <<'INI'

@@ -5,6 +5,7 @@
 #include "gui/Spielwahl.h"
 #include "gui/Zahlenwahl.h"
 #include "platform/HttpClient.h"
+#include "platform/ProgramDirectory.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtShell.h"
 #include "platform/QtSound.h"
@@ -12,6 +13,7 @@
 #include "session/Session.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 
 int main(int argc, char** argv)
@@ -19,6 +21,8 @@ int main(int argc, char** argv)
     QApplication qapp(argc, argv);
     QApplication::setApplicationDisplayName("Rozevavar Araze");
     // dates dd.mm.yyyy, decimal comma, thousands point wherever Qt formats
+    QApplication::setDesktopFileName("example.darnholm.Ziffrano");
+    QApplication::setWindowIcon(QIcon::fromTheme("example.darnholm.Ziffrano"));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     zf::QtSettingsStore settings;
@@ -35,7 +39,7 @@ int main(int argc, char** argv)
     form6.attach(app);
     form5.attach(app);
 
-    zf::TForm1 window(app, QApplication::applicationDirPath(), QApplication::arguments().mid(1));
+    zf::TForm1 window(app, zf::programDirectory(), QApplication::arguments().mid(1));
     feedback.attach(window);
     window.show();
     return qapp.exec();

@@ -5,6 +5,7 @@
 #include "ground/Error.h"
 #include "ground/Formats.h"
 #include "platform/HttpClient.h"
+#include "platform/ProgramDirectory.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/SystemClock.h"
 #include "session/Settings.h"
@@ -137,10 +138,12 @@ int run(int argc, char** argv)
     // the global options may also follow the command name
     cli.fallthrough();
     cli.require_subcommand(1);
-    std::string home = QCoreApplication::applicationDirPath().toStdString();
+    std::string home;
     std::optional<std::string> settingsFile, todayText, answer;
     std::vector<std::string> setTexts;
-    cli.add_option("--home", home, "the program directory (draw file, land/); default: the folder of ziffrano-cli")
+    cli.add_option("--home", home,
+                   "the program directory (draw file, land/); default: the folder of ziffrano-cli, or the "
+                   "user's data folder when that folder is an installed one")
         ->type_name("DIR");
     cli.add_option("--settings", settingsFile, "an INI file in the settings format")->type_name("FILE");
     cli.add_option("--set", setTexts, "sets one stored value after loading; may be repeated")
@@ -206,7 +209,7 @@ int run(int argc, char** argv)
     HttpClient http;
     Ports ports{store.get(), &clock, &dialogs, &feedback, &sound, nullptr, &http};
     Session app(ports);
-    app.prepareStart(home);
+    app.prepareStart(home.empty() ? programDirectory().toStdString() : home);
     for (const auto& [name, v] : sets)
         if (!setStoredValue(app, name, v))
             throw UsageError{"cannot set " + name + "=" + v};

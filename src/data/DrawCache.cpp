@@ -1,5 +1,7 @@
 #include "data/DrawCache.h"
 
+#include "data/DrawIndex.h"
+
 #include "ground/Error.h"
 #include "ground/Paths.h"
 
@@ -29,6 +31,7 @@ void DrawCache::setPath(const std::string& path)
     if (path != m_path) {
         m_path = path;
         m_draws.reset();
+        m_index.reset();
     }
 }
 
@@ -44,6 +47,7 @@ DrawSnapshot DrawCache::draws()
     if (m_draws && m_generation == DrawFile::generation() && !fileChanged())
         return m_draws;
     m_draws.reset();
+    m_index.reset();
     const uint64_t generation = DrawFile::generation();
     uintmax_t size = 0;
     int64_t mtime = 0;
@@ -57,6 +61,15 @@ DrawSnapshot DrawCache::draws()
     m_size = size;
     m_mtime = mtime;
     return m_draws;
+}
+
+std::shared_ptr<DrawIndex> DrawCache::index(const DrawSnapshot& draws)
+{
+    if (draws != m_draws)
+        return std::make_shared<DrawIndex>(draws);
+    if (!m_index)
+        m_index = std::make_shared<DrawIndex>(draws);
+    return m_index;
 }
 
 } // namespace zf

@@ -20,6 +20,7 @@ inline uint64_t numberMask(const uint8_t* numbers, int count)
 }
 
 using DrawSnapshot = std::shared_ptr<const std::vector<Draw>>;
+class DrawIndex;
 
 // An in-memory copy of the draw file, handed out as an unchangeable snapshot
 // that jobs on other threads may keep. It is read again whenever this program
@@ -33,12 +34,16 @@ public:
     const std::string& path() const { return m_path; }
     // Reloads when stale; throws IoError when the file cannot be read.
     DrawSnapshot draws();
+    // The history tests' index of these draws, kept while they are the draws
+    // the cache holds: later calculations on the same history reuse it.
+    std::shared_ptr<DrawIndex> index(const DrawSnapshot& draws);
 
 private:
     bool fileChanged() const;
 
     std::string m_path;
     DrawSnapshot m_draws;
+    std::shared_ptr<DrawIndex> m_index;
     uint64_t m_generation = 0;
     uintmax_t m_size = 0;
     int64_t m_mtime = 0;

@@ -76,6 +76,7 @@ struct DateWindow {
     bool closed;
 
     bool contains(double datum) const { return (closed ? start <= datum : start < datum) && datum <= end; }
+    bool operator==(const DateWindow&) const = default;
 };
 
 // The weekday filter of the analyses (CheckBox16 Thursday, CheckBox17 Monday).
@@ -84,6 +85,7 @@ struct WeekdayFilter {
     bool monday = true;
 
     bool passes(double datum) const;
+    bool operator==(const WeekdayFilter&) const = default;
 };
 
 } // namespace zf

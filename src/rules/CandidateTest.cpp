@@ -3,62 +3,9 @@
 #include "rules/Charts.h"
 
 #include <algorithm>
-#include <bit>
 #include <utility>
 
 namespace zf {
-
-namespace {
-
-uint64_t maskOf(const Candidate& t)
-{
-    return numberMask(t.data(), 6);
-}
-
-bool hasBit(uint64_t mask, int n)
-{
-    return n >= 1 && n <= 40 && (mask >> n & 1);
-}
-
-// True when some mask leaves at most R of its six numbers outside the tip,
-// that is shares at least 6 - R numbers with it.
-template <int R>
-bool anyWithin(const std::vector<uint64_t>& masks, uint64_t notTip)
-{
-    for (uint64_t m : masks) {
-        uint64_t y = m & notTip;
-        for (int i = 0; i < R; ++i)
-            y &= y - 1;
-        if (y == 0)
-            return true;
-    }
-    return false;
-}
-
-bool anyReaches(const std::vector<uint64_t>& masks, uint64_t tip, int threshold)
-{
-    if (masks.empty() || threshold > 6)
-        return false;
-    const uint64_t notTip = ~tip;
-    switch (6 - threshold) {
-    case 0:
-        return anyWithin<0>(masks, notTip);
-    case 1:
-        return anyWithin<1>(masks, notTip);
-    case 2:
-        return anyWithin<2>(masks, notTip);
-    case 3:
-        return anyWithin<3>(masks, notTip);
-    case 4:
-        return anyWithin<4>(masks, notTip);
-    case 5:
-        return anyWithin<5>(masks, notTip);
-    default:
-        return true; // every draw has at least 0 matches
-    }
-}
-
-} // namespace
 
 CandidateRules CandidateRules::from(const Options& o, double windowEnd)
 {
@@ -96,30 +43,57 @@ CandidateRules CandidateRules::from(const Options& o, double windowEnd)
 }
 
 CandidateTest::CandidateTest(const CandidateRules& rules, DrawSnapshot draws,
-                             const std::array<DrawNumbers, 3>& reference)
-    : m_rules(rules), m_draws(std::move(draws)), m_reference(reference)
+                             const std::array<DrawNumbers, 3>& reference, std::shared_ptr<DrawIndex> index)
+    : m_rules(rules), m_index(index ? std::move(index) : std::make_shared<DrawIndex>(std::move(draws)))
 {
+    const int z = rules.withSpare ? 7 : 6;
+    for (int k = 0; k < 3; ++k)
+        for (int j = 1; j <= z; ++j)
+            if (reference[k][j] >= 0 && reference[k][j] <= 255)
+                ++m_referenceCount[k][reference[k][j]];
 }
 
 void CandidateTest::addAccepted(const Candidate& row)
 {
-    std::array<uint8_t, 41> count{};
+    std::array<uint8_t, 256> count{};
     for (uint8_t v : row)
-        if (v <= 40)
-            ++count[v];
+        ++count[v];
     m_accepted.push_back(count);
 }
 
-int CandidateTest::overlap(const DrawNumbers& r, const Candidate& t, int z) const
+void CandidateTest::prepare(HistoryTest& h, const DateWindow& window, int threshold)
 {
-    int g = 0;
-    for (uint8_t v : t)
-        for (int j = 1; j <= z; ++j)
-            g += v == r[j];
-    return g;
+    const HistoryWindow w{window, m_rules.filter, m_rules.withSpare};
+    if (!h.index || h.threshold != threshold || !(h.window == w)) {
+        h.window = w;
+        h.threshold = threshold;
+        h.index = m_index->window(w, threshold);
+    }
+}
+
+void CandidateTest::prepare()
+{
+    const CandidateRules& o = m_rules;
+    if (!o.historyOn)
+        return;
+    // the last so many draws: half as many weeks back, two draws a week
+    auto recent = [&](int draws) { return DateWindow{o.windowEnd - draws / 2.0 * 7, o.windowEnd, false}; };
+    prepare(m_recent, recent(o.recentDraws), o.recentMatches);
+    if (o.secondRecentOn)
+        prepare(m_secondRecent, recent(o.secondRecentDraws), o.secondRecentMatches);
+    if (o.wholeWindowOn)
+        prepare(m_whole, DateWindow{o.windowStart, o.windowEnd, false}, o.wholeWindowMatches);
 }
 
 bool CandidateTest::test(const Candidate& t, int s)
+{
+    prepare();
+    const Verdict v = verdict(t, s);
+    m_historyTested = m_historyTested || historyTested(v);
+    return v == Verdict::Accepted;
+}
+
+CandidateTest::Verdict CandidateTest::verdict(const Candidate& t, int s) const
 {
     const CandidateRules& o = m_rules;
     if (!m_accepted.empty()) {
@@ -135,7 +109,7 @@ bool CandidateTest::test(const Candidate& t, int s)
                 rowLimit = true;
         }
         if ((smallest > o.maxOverlap && o.maxOverlapOn) || (largest < o.minOverlap && o.minOverlapOn) || rowLimit)
-            return false;
+            return Verdict::Rejected;
     }
     bool pair = false, three = false;
     for (int i = 0; i < 5; ++i) {
@@ -144,68 +118,38 @@ bool CandidateTest::test(const Candidate& t, int s)
         pair = pair || step;
     }
     if (o.forcePair && !pair)
-        return false;
+        return Verdict::Rejected;
     if (o.noRuns && three)
-        return false;
+        return Verdict::Rejected;
     if (s < o.minCrossSum || s > o.maxCrossSum)
-        return false;
-    const int z = o.withSpare ? 7 : 6;
-    for (int k = 0; k < 3; ++k)
-        if (o.limitRecentOn[k] && o.limitRecent[k] > 0 && overlap(m_reference[k], t, z) > o.limitRecent[k])
-            return false;
+        return Verdict::Rejected;
+    for (int k = 0; k < 3; ++k) {
+        if (!o.limitRecentOn[k] || o.limitRecent[k] <= 0)
+            continue;
+        int g = 0;
+        for (uint8_t v : t)
+            g += m_referenceCount[k][v];
+        if (g > o.limitRecent[k])
+            return Verdict::Rejected;
+    }
     int even = 0;
     for (uint8_t v : t)
         even += v % 2 == 0;
     if (o.minEvenOn && even < o.minEven)
-        return false;
+        return Verdict::Rejected;
     if (o.minOddOn && 6 - even < o.minOdd)
-        return false;
+        return Verdict::Rejected;
     if (!o.historyOn)
-        return true;
-    // the last so many draws: half as many weeks back, two draws a week
-    auto recent = [&](int draws) { return DateWindow{o.windowEnd - draws / 2.0 * 7, o.windowEnd, false}; };
-    if (!noneReaches(m_recent, recent(o.recentDraws), t, o.recentMatches))
-        return false;
-    if (o.secondRecentOn && !noneReaches(m_secondRecent, recent(o.secondRecentDraws), t, o.secondRecentMatches))
-        return false;
-    if (o.wholeWindowOn &&
-        !noneReaches(m_whole, DateWindow{o.windowStart, o.windowEnd, false}, t, o.wholeWindowMatches))
-        return false;
+        return Verdict::Accepted;
+    if (m_recent.index->anyReaches(t))
+        return Verdict::RejectedLate;
+    if (o.secondRecentOn && m_secondRecent.index->anyReaches(t))
+        return Verdict::RejectedLate;
+    if (o.wholeWindowOn && m_whole.index->anyReaches(t))
+        return Verdict::RejectedLate;
     if (o.minPrimesOn && countPrimes(t.data()) < o.minPrimes)
-        return false;
-    return true;
-}
-
-bool CandidateTest::noneReaches(Selection& sel, const DateWindow& window, const Candidate& t, int threshold)
-{
-    m_historyTested = true;
-    if (!sel.built) {
-        // the windows and the filter are fixed for a calculation: select once
-        sel.built = true;
-        for (const Draw& d : *m_draws) {
-            if (!window.contains(d.datum) || !m_rules.filter.passes(d.datum))
-                continue;
-            const uint64_t mask = numberMask(d.zahlen.data(), 6);
-            const int spare = d.zahlen[6];
-            if (std::popcount(mask) == 6 && !(m_rules.withSpare && spare >= 1 && spare <= 40))
-                sel.masks.push_back(mask);
-            else
-                sel.others.push_back(&d);
-        }
-    }
-    const uint64_t tip = maskOf(t);
-    if (anyReaches(sel.masks, tip, threshold))
-        return false;
-    for (const Draw* d : sel.others) {
-        int gewinn = 0;
-        for (int i = 0; i < 6; ++i)
-            gewinn += hasBit(tip, d->zahlen[i]);
-        if (m_rules.withSpare && hasBit(tip, d->zahlen[6]))
-            ++gewinn;
-        if (gewinn >= threshold)
-            return false;
-    }
-    return true;
+        return Verdict::RejectedLate;
+    return Verdict::Accepted;
 }
 
 } // namespace zf

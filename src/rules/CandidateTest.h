@@ -1,11 +1,12 @@
 #pragma once
 
-#include "data/DrawCache.h"
+#include "data/DrawIndex.h"
 #include "data/Options.h"
 #include "rules/Matching.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -45,37 +46,48 @@ struct CandidateRules {
 
 // The test every candidate passes before it may become a row: the conditions
 // of the calculation pages in a fixed order, the first failing one rejects.
+// After prepare(), verdict() only reads, so several threads may test at once.
 class CandidateTest {
 public:
-    // reference: the last three draws up to the window's end
-    CandidateTest(const CandidateRules& rules, DrawSnapshot draws, const std::array<DrawNumbers, 3>& reference);
+    // reference: the last three draws up to the window's end; index: the
+    // history tests' index of these draws, shared with other calculations
+    CandidateTest(const CandidateRules& rules, DrawSnapshot draws, const std::array<DrawNumbers, 3>& reference,
+                  std::shared_ptr<DrawIndex> index = nullptr);
 
     CandidateRules& rules() { return m_rules; }
     // The rows the sheet received so far in this calculation.
     void clearAccepted() { m_accepted.clear(); }
     void addAccepted(const Candidate& row);
 
+    // Late: rejected after the history tests ran.
+    enum class Verdict : uint8_t { Rejected, RejectedLate, Accepted };
+    // Fetches the history indexes the rules ask for now; needed after rules() changed.
+    void prepare();
     // t sorted ascending, six different numbers 1..40; s their sum.
+    Verdict verdict(const Candidate& t, int s) const;
+    // The verdict reached the history tests.
+    bool historyTested(Verdict v) const { return v != Verdict::Rejected && m_rules.historyOn; }
+
+    // prepare() and verdict() for one candidate at a time.
     bool test(const Candidate& t, int s);
     // A history test has run since the last call.
     bool takeHistoryTested() { return std::exchange(m_historyTested, false); }
 
 private:
-    // The draws of one history window: six different numbers as masks
-    // (matches = common bits), the others counted one by one.
-    struct Selection {
-        bool built = false;
-        std::vector<uint64_t> masks;
-        std::vector<const Draw*> others;
+    // One history test: no draw of its window may reach its threshold.
+    struct HistoryTest {
+        HistoryWindow window;
+        int threshold = 0;
+        std::shared_ptr<const WindowIndex> index;
     };
-    bool noneReaches(Selection& sel, const DateWindow& window, const Candidate& t, int threshold);
-    int overlap(const DrawNumbers& r, const Candidate& t, int z) const;
+    void prepare(HistoryTest& h, const DateWindow& window, int threshold);
 
     CandidateRules m_rules;
-    DrawSnapshot m_draws;
-    std::array<DrawNumbers, 3> m_reference;
-    std::vector<std::array<uint8_t, 41>> m_accepted; // per row: count of each number
-    Selection m_recent, m_secondRecent, m_whole;
+    std::shared_ptr<DrawIndex> m_index;
+    // per reference draw: how often each value stands among its first six or seven entries
+    std::array<std::array<uint8_t, 256>, 3> m_referenceCount{};
+    std::vector<std::array<uint8_t, 256>> m_accepted; // per row: count of each number
+    HistoryTest m_recent, m_secondRecent, m_whole;
     bool m_historyTested = false;
 };
 

@@ -8,9 +8,11 @@
 #include "data/TipSheet.h"
 #include "ground/Ports.h"
 #include "ground/Random.h"
+#include "rules/CandidateTest.h"
 #include "rules/NumberList.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -28,6 +30,8 @@ struct CalcInput {
     Random random;
     Messages texts;
     int runBudget = 0;
+    std::shared_ptr<DrawIndex> index; // the history tests' index of draws; none: built for this calculation
+    int threads = 0;                  // that test candidates; 0: one per core
     // the list mode's dialog; runs on the window's thread
     std::function<ModalResult(NumberSelection&)> editList;
 };
@@ -52,6 +56,10 @@ struct CalcResult {
 // Reports each accepted or shown candidate; stops after the candidate in hand
 // when cancel is set.
 CalcResult calculateTips(CalcInput input, Progress& progress, const CancelFlag& cancel);
+
+// The next candidate: six different numbers drawn one by one from the list
+// (empty entries skipped), sorted ascending. The list must hold six different numbers.
+void drawCandidate(Random& random, const NumberList& list, Candidate& t);
 
 // A locked row without six numbers would leave the calculation half done:
 // the text of the refusal, or nothing when every locked row is complete.

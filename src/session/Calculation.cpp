@@ -16,6 +16,7 @@ std::optional<CalcInput> prepareCalculation(Session& s)
     evaluateForDate(s);
     CalcInput in;
     in.draws = s.drawSnapshot();
+    in.index = s.drawIndex(in.draws);
     in.options = s.options().snapshot();
     in.sheet = s.sheet().snapshot();
     in.endDay = s.endDay;

@@ -99,6 +99,8 @@ public:
         m_drawCache.setPath(drawFilePath());
         return m_drawCache.draws();
     }
+    // The history tests' index of a snapshot, kept with the cache's draws.
+    std::shared_ptr<DrawIndex> drawIndex(const DrawSnapshot& draws) { return m_drawCache.index(draws); }
     // The analyses' weekday filter (CheckBox16 Thursday, CheckBox17 Monday).
     WeekdayFilter weekdayFilter() const;
     void setEndDay(double day);

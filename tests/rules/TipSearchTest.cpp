@@ -21,10 +21,15 @@ struct SearchFixture : CalcFixture {
         app.random().setSeed(11);
     }
 
-    CalcOutcome calculate()
+    // threads 0: one per core
+    CalcOutcome calculate(int threads = 0)
     {
         cancel = false;
-        return runCalculation(app, progress, cancel);
+        auto input = prepareCalculation(app);
+        if (!input)
+            return CalcOutcome::Failed;
+        input->threads = threads;
+        return finishCalculation(app, calculateTips(std::move(*input), progress, cancel));
     }
     std::string row(int r) const { return rowText(app.sheet(), r); }
     std::string cells(int r) const { return row(r).substr(0, row(r).rfind(',')); }
@@ -300,18 +305,21 @@ struct RelaxFixture : SearchFixture {
                 lockRow(r, std::to_string(r + 1) + ",11,19,27,33,40");
         }
         const std::vector<std::string> before = optionValues();
-        touched.clear();
-
         const int budget = c.budget * 1000;
-        EXPECT_EQ(calculate(), c.acceptedAt ? CalcOutcome::Finished : CalcOutcome::BudgetExhausted);
-        // after the first acceptance the eased rules let every later row through at once
-        EXPECT_EQ(app.calc.runs, c.acceptedAt ? c.acceptedAt + (TipSheet::kRows - 1 - c.lockedRows) : budget);
-        EXPECT_EQ(app.calc.status, app.msg(c.acceptedAt ? Msg::CalcFinished : Msg::BudgetExhausted));
-        for (int r = c.lockedRows; r < TipSheet::kRows; ++r)
-            EXPECT_EQ(cells(r), c.acceptedAt ? std::string(c.candidate) : ",,,,,") << r;
-        // the calculation eases its own rules, never the stored options
-        EXPECT_TRUE(touched.empty());
-        EXPECT_EQ(optionValues(), before);
+        // the rules change between the batches that the threads test
+        for (int threads : {1, 2, 4}) {
+            SCOPED_TRACE(std::to_string(threads) + " threads");
+            touched.clear();
+            EXPECT_EQ(calculate(threads), c.acceptedAt ? CalcOutcome::Finished : CalcOutcome::BudgetExhausted);
+            // after the first acceptance the eased rules let every later row through at once
+            EXPECT_EQ(app.calc.runs, c.acceptedAt ? c.acceptedAt + (TipSheet::kRows - 1 - c.lockedRows) : budget);
+            EXPECT_EQ(app.calc.status, app.msg(c.acceptedAt ? Msg::CalcFinished : Msg::BudgetExhausted));
+            for (int r = c.lockedRows; r < TipSheet::kRows; ++r)
+                EXPECT_EQ(cells(r), c.acceptedAt ? std::string(c.candidate) : ",,,,,") << r;
+            // the calculation eases its own rules, never the stored options
+            EXPECT_TRUE(touched.empty());
+            EXPECT_EQ(optionValues(), before);
+        }
     }
 };
 
@@ -353,6 +361,51 @@ TEST_F(RelaxFixture, SmallBudgetDropsOnlyThePairForcing)
     };
     for (const RelaxCase& c : cases)
         check(c);
+}
+
+// Candidates are tested in batches on several threads; the first accepted
+// one in drawing order wins, so the thread count never shows in the result.
+TEST_F(SearchFixture, ThreadCountDoesNotChangeTheResult)
+{
+    struct ThreadCase {
+        int seed;
+        const char* options;
+        int lockedRows;
+    };
+    const ThreadCase cases[] = {
+        {11, "", 0},
+        {12, "CheckBox22=1 UpDown10=4", 0}, // hundreds of runs per row
+        {13, "CheckBox22=1 UpDown10=4 CheckBox27=1 UpDown3=1", 3},
+        {14, "CheckBox8=1 CheckBox22=1 UpDown10=5 UpDown7=2", 0},            // pair forcing ends at run 1,000
+        {15, "CheckBox22=1 UpDown10=6 UpDown7=21", 2},                       // through every relaxation, no tip
+        {16, "CheckBox22=1 UpDown10=5 CheckBox4=1 UpDown4=1 UpDown7=21", 1}, // tips found around the relaxations
+        {17, "CheckBox34=1 UpDown20=2 UpDown21=12 CheckBox35=1 RadioGroup1=2", 0},
+        {18, "CheckBox28=0 CheckBox22=1 UpDown10=5 UpDown8=9", 4},
+    };
+    for (const ThreadCase& c : cases) {
+        SCOPED_TRACE(std::string("seed ") + std::to_string(c.seed) + ": " + c.options);
+        app.options().resetToDefaults();
+        setAll(c.options);
+        std::vector<std::string> first;
+        for (int threads : {1, 2, 4}) {
+            for (int r = 0; r < TipSheet::kRows; ++r) {
+                app.sheet().setLocked(r, false);
+                if (r < c.lockedRows)
+                    lockRow(r, std::to_string(2 * r + 1) + ",12,19,27,33,40");
+            }
+            app.random().setSeed(static_cast<uint64_t>(c.seed));
+            const CalcOutcome outcome = calculate(threads);
+            std::vector<std::string> result{std::to_string(static_cast<int>(outcome)), std::to_string(app.calc.runs),
+                                            app.calc.status, std::to_string(app.random().next()),
+                                            std::to_string(app.chart().bars.size())};
+            for (int r = 0; r < TipSheet::kRows; ++r)
+                result.push_back(row(r));
+            if (threads == 1)
+                first = result;
+            else
+                EXPECT_EQ(result, first) << threads << " threads";
+        }
+    }
 }
 
 TEST_F(SearchFixture, DreamNumberChoices)

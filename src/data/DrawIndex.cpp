@@ -107,14 +107,20 @@ bool WindowIndex::anyReaches(const std::array<uint8_t, 6>& tip) const
         std::array<uint8_t, 6> c{};
         if (m_k <= 0)
             return true; // every draw has at least no match
-        if (zeroBased(tip.data(), c)) {
+        // a few draws are scanned faster than C(6,k) lookups
+        if (m_masks.size() > kBinom[6][m_k] && zeroBased(tip.data(), c)) {
             if (anySubset(m_k, c, [this](uint32_t rank) { return (m_subsets[rank / 64] >> (rank % 64) & 1) != 0; }))
                 return true;
         } else {
-            const uint64_t t = numberMask(tip.data(), 6);
-            for (uint64_t m : m_masks)
-                if (std::popcount(m & t) >= m_k)
+            const uint64_t outside = ~numberMask(tip.data(), 6);
+            for (uint64_t m : m_masks) {
+                // at most 6 - k of the draw's six numbers outside the tip
+                uint64_t y = m & outside;
+                for (int i = m_k; i < 6 && y; ++i)
+                    y &= y - 1;
+                if (y == 0)
                     return true;
+            }
         }
     }
     if (m_oneByOne.empty())

@@ -141,13 +141,14 @@ CandidateTest::Verdict CandidateTest::verdict(const Candidate& t, int s) const
         return Verdict::Rejected;
     if (!o.historyOn)
         return Verdict::Accepted;
+    // from here on every rejection is late, so the cheap primes go before the lookups
+    if (o.minPrimesOn && countPrimes(t.data()) < o.minPrimes)
+        return Verdict::RejectedLate;
     if (m_recent.index->anyReaches(t))
         return Verdict::RejectedLate;
     if (o.secondRecentOn && m_secondRecent.index->anyReaches(t))
         return Verdict::RejectedLate;
     if (o.wholeWindowOn && m_whole.index->anyReaches(t))
-        return Verdict::RejectedLate;
-    if (o.minPrimesOn && countPrimes(t.data()) < o.minPrimes)
         return Verdict::RejectedLate;
     return Verdict::Accepted;
 }

@@ -66,8 +66,9 @@ bool hasBit(uint64_t mask, int n)
     return n >= 1 && n <= 40 && (mask >> n & 1);
 }
 
-// Entries of the memo that outlast a change of the window; the oldest goes first.
-constexpr size_t kKeptWindows = 8;
+// Entries of the memo that outlast a change of the window, the oldest going
+// first; even with six windows at k = 6 (480 KB each) the memo stays under 4 MB.
+constexpr size_t kKeptWindows = 6;
 
 } // namespace
 

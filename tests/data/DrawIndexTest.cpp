@@ -78,6 +78,9 @@ TEST(DrawIndex, KeptUntilTheDrawsOrTheWindowChange)
     EXPECT_EQ(index->window(w, 5), window);
     EXPECT_NE(index->window(w, 4), window);
     EXPECT_NE(index->window({{1, 1e6, false}, {}, false}, 5), window);
+    // the largest sets, for ever new windows: the oldest go, the memo stays under 4 MB
+    for (int day = 0; day < 20; ++day)
+        index->window({{static_cast<double>(day), 1e6, false}, {}, false}, 6);
     EXPECT_LT(index->memoryBytes(), 4u << 20);
 
     DrawFile(path).rewrite(randomDraws(51, 2), "t.tmp");

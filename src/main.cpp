@@ -2,6 +2,7 @@
 #include "gui/QtDialogs.h"
 #include "gui/QtFeedback.h"
 #include "gui/Scheinch.h"
+#include "gui/Scriptwahl.h"
 #include "gui/Spielwahl.h"
 #include "gui/Zahlenwahl.h"
 #include "platform/HttpClient.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
+#include <QSettings>
 
 int main(int argc, char** argv)
 {
@@ -26,6 +28,7 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     zf::QtSettingsStore settings;
+    zf::QtSettingsStore pilotara(std::make_unique<QSettings>("Darnholm", "Pilotara"), "Settings");
     zf::SystemClock clock;
     zf::QtDialogs dialogs;
     zf::QtFeedback feedback;
@@ -35,9 +38,12 @@ int main(int argc, char** argv)
     zf::TForm6 form6;
     zf::TForm5 form5;
     zf::TForm4 form4;
-    zf::Session app({&settings, &clock, &dialogs, &feedback, &sound, &shell, &http, &form6, &form5, &form4});
+    zf::TZKSForm zksForm;
+    zf::Session app(
+        {&settings, &clock, &dialogs, &feedback, &sound, &shell, &http, &form6, &form5, &form4, &zksForm, &pilotara});
     form6.attach(app);
     form5.attach(app);
+    zksForm.attach(app);
 
     zf::TForm1 window(app, zf::programDirectory(), QApplication::arguments().mid(1));
     feedback.attach(window);

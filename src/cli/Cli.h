@@ -48,6 +48,7 @@ CLI::App* declareDelete(CLI::App& cli);
 CLI::App* declareImport(CLI::App& cli);
 CLI::App* declareExport(CLI::App& cli);
 CLI::App* declareCheck(CLI::App& cli);
+CLI::App* declareSubmit(CLI::App& cli);
 
 int cmdDraws(Context& c);
 int cmdSettings(Context& c);
@@ -68,6 +69,7 @@ int cmdDelete(Context& c);
 int cmdImport(Context& c);
 int cmdExport(Context& c);
 int cmdCheck(Context& c);
+int cmdSubmit(Context& c);
 
 // Shared by the evaluation commands: the --date option sets DateTimePicker1;
 // the draw and "QS:" lines; one line per tip row.
@@ -76,5 +78,9 @@ void printDrawLabels(const Session& app);
 void printSheet(const Session& app);
 // Shared by cost and slip: --joker 1,2,3 switches exactly these option boxes on.
 void takeJokerOption(Context& c);
+// Shared by cost and submit: --days sets the print dialog's day boxes
+// (after preparePrintDialog) and its cost.
+void declareDaysOption(CLI::App& sub);
+void takeDaysOption(Context& c);
 
 } // namespace zf::cli

@@ -27,12 +27,26 @@ void takeJokerOption(Context& c)
     c.app.options().setFlag(Opt::Joker3, on[2]);
 }
 
+void declareDaysOption(CLI::App& sub)
+{
+    sub.add_option("--days", "the played days (default: the weekday preset of today)")
+        ->check(CLI::IsMember({"MI", "SA", "MI,SA", "SA,MI", "none"}))
+        ->type_name("MI|SA|MI,SA|none");
+}
+
+void takeDaysOption(Context& c)
+{
+    if (const auto days = c.value("--days")) {
+        c.app.form5.samstag = days->find("SA") != std::string::npos;
+        c.app.form5.mittwoch = days->find("MI") != std::string::npos;
+        updatePrintCost(c.app);
+    }
+}
+
 CLI::App* declareCost(CLI::App& cli)
 {
     CLI::App* sub = cli.add_subcommand("cost", "prints the cost of the sheet as the print dialog shows it");
-    sub->add_option("--days", "the played days (default: the weekday preset of today)")
-        ->check(CLI::IsMember({"MI", "SA", "MI,SA", "SA,MI", "none"}))
-        ->type_name("MI|SA|MI,SA|none");
+    declareDaysOption(*sub);
     sub->add_option("--joker", "the option boxes that are on (default: the stored ones)")->type_name("1,2,3");
     return sub;
 }
@@ -41,11 +55,7 @@ int cmdCost(Context& c)
 {
     takeJokerOption(c);
     preparePrintDialog(c.app);
-    if (const auto days = c.value("--days")) {
-        c.app.form5.samstag = days->find("SA") != std::string::npos;
-        c.app.form5.mittwoch = days->find("MI") != std::string::npos;
-        updatePrintCost(c.app);
-    }
+    takeDaysOption(c);
     std::cout << "cost: " << formatCost(c.app.form5.cost) << '\n';
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "platform/HttpClient.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/QtShell.h"
 #include "platform/SystemClock.h"
 #include "session/Settings.h"
 
@@ -64,6 +65,26 @@ public:
 class NoSound : public Sound {
 public:
     void playAsync(const std::string&) override {}
+};
+
+// Starts programs; has no desktop to open addresses with.
+class ConsoleShell : public QtShell {
+public:
+    bool open(const std::string&) override { return false; }
+};
+
+// Reads another store and writes nothing: the tool leaves the automation
+// program's settings as they are.
+class ReadOnlyStore : public SettingsStore {
+public:
+    explicit ReadOnlyStore(SettingsStore& store) : m_store(store) {}
+    ReadStatus readFlag(const std::string& n, bool& v) override { return m_store.readFlag(n, v); }
+    ReadStatus readInt(const std::string& n, int& v) override { return m_store.readInt(n, v); }
+    ReadStatus readText(const std::string& n, std::string& v) override { return m_store.readText(n, v); }
+    ReadStatus readDate(const std::string& n, double& v) override { return m_store.readDate(n, v); }
+
+private:
+    SettingsStore& m_store;
 };
 
 } // namespace
@@ -173,6 +194,7 @@ int run(int argc, char** argv)
         {declareImport(cli), cmdImport},
         {declareExport(cli), cmdExport},
         {declareCheck(cli), cmdCheck},
+        {declareSubmit(cli), cmdSubmit},
     };
     try {
         cli.parse(argc, argv);
@@ -207,7 +229,11 @@ int run(int argc, char** argv)
     ConsoleFeedback feedback;
     NoSound sound;
     HttpClient http;
-    Ports ports{store.get(), &clock, &dialogs, &feedback, &sound, nullptr, &http};
+    ConsoleShell shell;
+    QtSettingsStore pilotaraStore(std::make_unique<QSettings>("Darnholm", "Pilotara"), "Settings");
+    ReadOnlyStore pilotara(pilotaraStore);
+    Ports ports{store.get(), &clock, &dialogs, &feedback, &sound, &shell, &http};
+    ports.pilotara = &pilotara;
     Session app(ports);
     app.prepareStart(home.empty() ? programDirectory().toStdString() : home);
     for (const auto& [name, v] : sets)

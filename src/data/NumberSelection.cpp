@@ -131,7 +131,7 @@ FileFilter NumberSelection::listFilter(int today)
     const CivilDate d = civilFromDay(today);
     char name[16];
     std::snprintf(name, sizeof name, "%04d%02d%02d.zwl", d.year, d.month, d.day);
-    return {text(Text::ValueList), "*.zwl", "zwl", name};
+    return {text(Text::ValueList), "*.zwl", "zwl", name, ""};
 }
 
 void NumberSelection::saveList(const std::string& path)

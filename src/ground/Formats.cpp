@@ -184,4 +184,32 @@ std::string formatCurrency(double value, const std::string& symbol)
     return (value < 0 ? "-" : "") + s + " " + symbol;
 }
 
+std::optional<int64_t> parseHttpDate(std::string_view text)
+{
+    static constexpr std::string_view kMonths = "JanFebMarAprMayJunJulAugSepOctNovDec";
+    // "Www, DD Mon YYYY HH:MM:SS GMT", fixed positions
+    if (text.size() != 29 || text.substr(3, 2) != ", " || text.substr(25) != " GMT")
+        return std::nullopt;
+    auto number = [&](size_t at, size_t digits) -> std::optional<int> {
+        int n = 0;
+        for (size_t i = at; i < at + digits; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return std::nullopt;
+            n = n * 10 + (text[i] - '0');
+        }
+        return n;
+    };
+    const size_t month = kMonths.find(text.substr(8, 3));
+    const auto day = number(5, 2), year = number(12, 4), hour = number(17, 2), minute = number(20, 2),
+               second = number(23, 2);
+    if (month == std::string_view::npos || month % 3 != 0 || !day || !year || !hour || !minute || !second ||
+        text[7] != ' ' || text[11] != ' ' || text[16] != ' ' || text[19] != ':' || text[22] != ':' || *day < 1 ||
+        *year < 1 || *hour > 23 || *minute > 59 || *second > 60)
+        return std::nullopt;
+    const int d = dayFromCivil(*year, static_cast<int>(month / 3) + 1, *day);
+    if (civilFromDay(d).day != *day)
+        return std::nullopt;
+    return (static_cast<int64_t>(d) - kEpochOffset) * 86400 + *hour * 3600 + *minute * 60 + *second;
+}
+
 } // namespace zf

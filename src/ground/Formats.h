@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,5 +47,9 @@ std::optional<int> tryToInt(std::string_view text);
 std::optional<double> tryToFloat(std::string_view text);
 std::string formatFloat(double value, int decimals);                 // "1,50"
 std::string formatCurrency(double value, const std::string& symbol); // "1,50 €"
+
+// An HTTP date "Sun, 06 Nov 1994 08:49:37 GMT" as seconds since 01.01.1970
+// UTC; nullopt for any other form.
+std::optional<int64_t> parseHttpDate(std::string_view text);
 
 } // namespace zf

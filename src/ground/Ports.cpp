@@ -21,6 +21,8 @@ Ports Ports::withDefaults() const
     static ZahlenwahlDialog zahlenwahlNone;
     static PrintDialog printDialogNone;
     static SlipPrinter slipPrinterNone;
+    static ScriptDialog scriptDialogNone;
+    static SettingsStore pilotaraNone;
     auto pick = [](auto* given, auto* none) { return given ? given : none; };
     return {pick(settings, &settingsNone),
             pick(clock, &clockNone),
@@ -31,7 +33,9 @@ Ports Ports::withDefaults() const
             pick(http, &httpNone),
             pick(zahlenwahl, &zahlenwahlNone),
             pick(printDialog, &printDialogNone),
-            pick(slipPrinter, &slipPrinterNone)};
+            pick(slipPrinter, &slipPrinterNone),
+            pick(scriptDialog, &scriptDialogNone),
+            pick(pilotara, &pilotaraNone)};
 }
 
 } // namespace zf

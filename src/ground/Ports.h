@@ -15,6 +15,7 @@ namespace zf {
 
 class NumberSelection;
 struct PrintForm;
+struct ScriptForm;
 struct SlipPage;
 
 enum class ReadStatus { Ok, Missing, WrongKind };
@@ -50,6 +51,7 @@ struct FileFilter {
     std::string pattern;     // "*.txt"
     std::string defaultExt;  // "txt"
     std::string defaultName; // offered file name, may be empty
+    std::string folder;      // where the dialog starts, may be empty
 };
 
 class Dialogs {
@@ -102,6 +104,9 @@ public:
     virtual ~Shell() = default;
     // Hands a document, web address or program to the desktop's default handler.
     virtual bool open(const std::string&) { return false; }
+    // Starts a program with these arguments, each reaching it as one argument
+    // (no shell in between), and does not wait for it. False when it did not start.
+    virtual bool start(const std::string& /*program*/, const std::vector<std::string>& /*arguments*/) { return false; }
 };
 
 struct HttpRequest {
@@ -146,6 +151,13 @@ public:
     virtual ModalResult showModal(PrintForm&) { return ModalResult::Abort; }
 };
 
+// Shows the script selection dialog modally; Ok hands the tips over.
+class ScriptDialog {
+public:
+    virtual ~ScriptDialog() = default;
+    virtual ModalResult showModal(ScriptForm&) { return ModalResult::Abort; }
+};
+
 // Shows the slip page in a print preview, from which the user prints it.
 class SlipPrinter {
 public:
@@ -165,6 +177,9 @@ struct Ports {
     ZahlenwahlDialog* zahlenwahl = nullptr;
     PrintDialog* printDialog = nullptr;
     SlipPrinter* slipPrinter = nullptr;
+    ScriptDialog* scriptDialog = nullptr;
+    // The automation program's own settings (path, template, parameters).
+    SettingsStore* pilotara = nullptr;
 
     // The same ports with every null entry replaced by the do-nothing port.
     Ports withDefaults() const;

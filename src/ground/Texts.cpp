@@ -92,8 +92,16 @@ const char* const kTexts[] = {
     "{1}: kein Montag oder Donnerstag",
     "Die Ziehungsdatei {1} gibt es nicht.",
     "Der Server kann nicht an {1} gebunden werden.",
+    "Bitte überprüfen Sie jetzt den Tipp und dann können Sie ihn abgeben!",
+    "Darnholms Pilotara installieren?",
+    "Pilotara jetzt installieren?",
+    "Die Adresse {1} kann mit keinem Programm geöffnet werden.",
+    "Der Pfad von Pilotara ist länger als {1} Zeichen; es wurde nichts übergeben: {2}",
+    "Die Parameter für Pilotara sind zusammen länger als {1} Zeichen; es wurde nichts übergeben. Bitte kürzen Sie "
+    "ZAHL1, TEXT1, ZAHL2 oder TEXT2.",
+    "Das Programm {1} konnte nicht gestartet werden.",
 };
-static_assert(std::size(kTexts) == static_cast<size_t>(Text::CannotBind) + 1);
+static_assert(std::size(kTexts) == static_cast<size_t>(Text::ProgramNotStarted) + 1);
 
 } // namespace
 

@@ -87,6 +87,13 @@ enum class Text {
     FindingWeekday,
     DrawFileMissing,
     CannotBind,
+    ScriptReady,
+    InstallPilotara,
+    InstallPilotaraCaption,
+    AddressNotOpened,
+    ProgramPathTooLong,
+    CommandLineTooLong,
+    ProgramNotStarted,
 };
 
 // The text with its arguments put in.

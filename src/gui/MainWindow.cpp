@@ -19,6 +19,7 @@
 #include "gui/UpdateBinding.h"
 #include "session/PrintCommands.h"
 #include "session/Session.h"
+#include "session/Submission.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -209,9 +210,22 @@ void TForm1::finishStart()
     // second; the program ends also when that failed, after saying why.
     if (analysed && !m_args.isEmpty() && m_args.front() != "D") {
         const std::string file = m_args.size() > 1 ? m_args[1].toStdString() : std::string();
-        runGuarded(m_app, [&] { printTipFile(m_app, file); });
+        PrintExit exit = PrintExit::Aborted;
+        runGuarded(m_app, [&] { exit = printTipFile(m_app, file); });
+        if (exit == PrintExit::Online)
+            OnlineTippClick();
         close();
     }
+}
+
+void TForm1::OnlineTippClick()
+{
+    AutoWebScript();
+}
+
+void TForm1::AutoWebScript()
+{
+    runGuarded(m_app, [this] { submitTips(m_app); });
 }
 
 bool TForm1::normalState() const

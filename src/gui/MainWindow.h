@@ -59,6 +59,11 @@ public:
     // The window height the tab-page fonts were last scaled for.
     int groesse = 0;
 
+public slots:
+    // The "Online" exit of the print settings dialog: the tips go to the automation program.
+    void OnlineTippClick();
+    void AutoWebScript();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -26,7 +26,7 @@ QAbstractButton* addButton(QAbstractButton* b, const char* name, const QString& 
 
 } // namespace
 
-PrintBinding::PrintBinding(TForm1& window) : QObject(&window), m_app(window.app())
+PrintBinding::PrintBinding(TForm1& window) : QObject(&window), m_window(window), m_app(window.app())
 {
     QWidget* parent = window.lottotipp()->tipButtons();
     QHBoxLayout* layout = window.lottotipp()->tipButtonsLayout();
@@ -43,8 +43,10 @@ PrintBinding::PrintBinding(TForm1& window) : QObject(&window), m_app(window.app(
 
 void PrintBinding::SpeedButton12Click()
 {
-    // the "Online" exit ends here until the submission is built
-    runGuarded(m_app, [this] { printSlip(m_app); });
+    PrintExit exit = PrintExit::Aborted;
+    runGuarded(m_app, [&] { exit = printSlip(m_app); });
+    if (exit == PrintExit::Online)
+        m_window.OnlineTippClick();
 }
 
 void PrintBinding::SpeedButton15Click()

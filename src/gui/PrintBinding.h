@@ -21,6 +21,7 @@ public slots:
     void BitBtn7Click();
 
 private:
+    TForm1& m_window;
     Session& m_app;
 };
 

@@ -23,6 +23,8 @@ std::optional<std::string> fileName(const FileFilter& filter, QFileDialog::Accep
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilter(qs(filter.description) + " (" + qs(filter.pattern) + ")");
     dialog.setDefaultSuffix(qs(filter.defaultExt));
+    if (!filter.folder.empty())
+        dialog.setDirectory(qs(filter.folder));
     if (!filter.defaultName.empty())
         dialog.selectFile(qs(filter.defaultName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -28,6 +28,12 @@ QtSettingsStore::QtSettingsStore(const QString& iniFile)
 {
 }
 
+QtSettingsStore::QtSettingsStore(std::unique_ptr<QSettings> settings, const QString& group)
+    : m_settings(std::move(settings))
+{
+    m_settings->beginGroup(group);
+}
+
 ReadStatus QtSettingsStore::readInt(const std::string& name, int& out)
 {
     const QVariant v = m_settings->value(key(name));

@@ -10,13 +10,15 @@ namespace zf {
 
 // The settings store on QSettings: organisation "Darnholm", application
 // "Somnara" (the registry key \SOFTWARE\Darnholm\Somnara on Windows, an INI
-// file in the user's configuration folder elsewhere), or a given INI file.
+// file in the user's configuration folder elsewhere), or a given INI file, or
+// a group of any QSettings (the automation program's "Settings").
 // Flags and integers are written as integers, texts as strings, dates as the
 // 8-byte little-endian IEEE-754 day count.
 class QtSettingsStore : public SettingsStore {
 public:
     QtSettingsStore();
     explicit QtSettingsStore(const QString& iniFile);
+    QtSettingsStore(std::unique_ptr<QSettings> settings, const QString& group);
 
     ReadStatus readFlag(const std::string& name, bool& out) override;
     ReadStatus readInt(const std::string& name, int& out) override;

@@ -106,7 +106,7 @@ std::string tipFileName(int day)
 
 FileFilter tipFileFilter(const std::string& defaultName)
 {
-    return {"Tippdatei", "*.ztp", "ztp", defaultName};
+    return {"Tippdatei", "*.ztp", "ztp", defaultName, ""};
 }
 
 int nextDrawForListing(double datum1, const WeekdayFilter& flags)

@@ -7,6 +7,7 @@
 #include "data/NumberSelection.h"
 #include "data/Options.h"
 #include "data/PrintForm.h"
+#include "data/ScriptForm.h"
 #include "data/TipSheet.h"
 #include "ground/Ports.h"
 #include "ground/Random.h"
@@ -126,6 +127,7 @@ public:
     NumberSelection form6; // the number selection dialog the program points to
     CalcState calc;        // the calculation's run counter and number list
     PrintForm form5;       // the print settings dialog
+    ScriptForm zksForm;    // the script selection dialog
 
 private:
     Ports m_ports;

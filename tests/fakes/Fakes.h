@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/PrintForm.h"
+#include "data/ScriptForm.h"
 #include "data/SlipPage.h"
 #include "ground/Ports.h"
 
@@ -145,10 +146,30 @@ public:
 class FakeShell : public Shell {
 public:
     std::vector<std::string> opened;
+    std::vector<std::vector<std::string>> started; // the program, then its arguments
+    bool startSucceeds = true;
     bool open(const std::string& t) override
     {
         opened.push_back(t);
         return true;
+    }
+    bool start(const std::string& program, const std::vector<std::string>& arguments) override
+    {
+        started.push_back({program});
+        started.back().insert(started.back().end(), arguments.begin(), arguments.end());
+        return startSucceeds;
+    }
+};
+
+// The script selection dialog: records the form it was shown with and plays the user's part.
+class FakeScriptDialog : public ScriptDialog {
+public:
+    std::vector<ScriptForm> shownWith;
+    std::function<ModalResult(ScriptForm&)> user = [](ScriptForm&) { return ModalResult::Ok; };
+    ModalResult showModal(ScriptForm& form) override
+    {
+        shownWith.push_back(form);
+        return user(form);
     }
 };
 

@@ -70,8 +70,10 @@ struct AppFixture {
     FakeHttp http;
     FakePrintDialog printDialog;
     FakeSlipPrinter slipPrinter;
-    Session app{
-        Ports{&store, &clock, &dialogs, &feedback, &sound, &shell, &http, &zahlenwahl, &printDialog, &slipPrinter}};
+    FakeScriptDialog scriptDialog;
+    FakeSettings pilotara;
+    Session app{Ports{&store, &clock, &dialogs, &feedback, &sound, &shell, &http, &zahlenwahl, &printDialog,
+                      &slipPrinter, &scriptDialog, &pilotara}};
 
     AppFixture()
     {

@@ -94,3 +94,15 @@ TEST(Random, SameSeedSameSequenceAndUnbiasedRange)
     EXPECT_EQ(seen.size(), 5u);
     EXPECT_EQ(d.below(1), 0u);
 }
+
+TEST(Formats, HttpDates)
+{
+    EXPECT_EQ(parseHttpDate("Sun, 06 Nov 1994 08:49:37 GMT"), 784111777);
+    EXPECT_EQ(parseHttpDate("Thu, 01 Jan 1970 00:00:00 GMT"), 0);
+    EXPECT_EQ(parseHttpDate("Wed, 10 Dec 2025 23:59:59 GMT"), 1765411199);
+    for (const char* bad :
+         {"", "Sun, 06 Nov 1994 08:49:37 UTC", "Sunday, 06-Nov-94 08:49:37 GMT", "Sun Nov  6 08:49:37 1994",
+          "Sun, 31 Feb 1994 08:49:37 GMT", "Sun, 06 Nox 1994 08:49:37 GMT", "Sun, 06 ovD 1994 08:49:37 GMT",
+          "Sun, 06 Nov 1994 24:00:00 GMT", "Sun, 6 Nov 1994 08:49:37 GMT ", "Sun, 0x Nov 1994 08:49:37 GMT"})
+        EXPECT_FALSE(parseHttpDate(bad)) << bad;
+}

@@ -92,8 +92,12 @@ const char* const kTexts[] = {
     "{1}: kein Montag oder Donnerstag",
     "Die Ziehungsdatei {1} gibt es nicht.",
     "Der Server kann nicht an {1} gebunden werden.",
+    "Lauf {1} von {2}: {3}",
+    "Programm",
+    "Zufall",
+    "Erwartet",
 };
-static_assert(std::size(kTexts) == static_cast<size_t>(Text::CannotBind) + 1);
+static_assert(std::size(kTexts) == static_cast<size_t>(Text::ControlExpected) + 1);
 
 } // namespace
 

@@ -87,6 +87,10 @@ enum class Text {
     FindingWeekday,
     DrawFileMissing,
     CannotBind,
+    AnalysisPass,
+    ControlProgram,
+    ControlRandom,
+    ControlExpected,
 };
 
 // The text with its arguments put in.

@@ -173,6 +173,8 @@ int run(int argc, char** argv)
         {declareImport(cli), cmdImport},
         {declareExport(cli), cmdExport},
         {declareCheck(cli), cmdCheck},
+        {declareBacktest(cli), cmdBacktest},
+        {declareRepeats(cli), cmdRepeats},
     };
     try {
         cli.parse(argc, argv);

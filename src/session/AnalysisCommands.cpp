@@ -56,9 +56,10 @@ std::optional<BacktestInput> prepareBacktest(Session& s, std::optional<int> seed
     in.chosenDay = s.endDay;
     if (!evaluateChosenDate(s))
         return std::nullopt;
+    // a seed taken from the clock is wider than the box's range; its default must be an answer
     if (!seed)
         seed = askInteger(s, s.msg(Msg::LuckyNumberCaption) + " (1-99999999)?", s.msg(Msg::LuckyNumberPrompt),
-                          std::to_string(s.random().seed()));
+                          std::to_string(s.random().seed() % 100000000));
     in.seed = static_cast<uint32_t>(*seed);
     s.random().setSeed(in.seed);
     s.ports().feedback->setStatus(1, s.msg(Msg::LuckyNumberPrompt) + " " + std::to_string(*seed));

@@ -156,6 +156,18 @@ TEST_F(AnalysisFixture, SeedThatIsNoNumberIsAskedAgainAndTheListStaysOff)
     EXPECT_EQ(feedback.status[1], app.msg(Msg::LuckyNumberPrompt) + " 12");
 }
 
+TEST_F(AnalysisFixture, SeedQuestionOffersTheCurrentSeedWithinItsRange)
+{
+    for (const uint64_t current : {uint64_t{4711}, uint64_t{1796894442185}}) {
+        app.random().setSeed(current);
+        dialogs.inputCancels = true; // cancelling answers the default
+        app.setEndDay(*parseDate("16.11.2023"));
+        ASSERT_TRUE(runBacktest(app, std::nullopt, progress, cancel));
+        EXPECT_EQ(app.random().seed(), current % 100000000);
+        EXPECT_TRUE(dialogs.shown.empty());
+    }
+}
+
 TEST_F(AnalysisFixture, StoppedBacktestWritesNoReport)
 {
     cancel = true;

@@ -6,6 +6,7 @@
 #include "ground/Formats.h"
 #include "rules/CandidateTest.h"
 #include "rules/TipSearch.h"
+#include "session/AnalysisCommands.h"
 #include "session/Calculation.h"
 #include "session/Session.h"
 
@@ -178,6 +179,28 @@ void BM_AnalysisPasses(benchmark::State& state)
     state.counters["index_bytes"] = static_cast<double>(input->index->memoryBytes());
 }
 BENCHMARK(BM_AnalysisPasses)->Unit(benchmark::kSecond)->Iterations(1);
+// The parameter analysis over the whole history, one calculation per draw, control included.
+void BM_Backtest(benchmark::State& state)
+{
+    Bench b;
+    Progress quiet;
+    const CancelFlag cancel{false};
+    int passes = 0;
+    for (auto _ : state) {
+        b.app.setEndDay(kFirstDrawDay);
+        auto in = prepareBacktest(b.app, 1);
+        if (!in) {
+            state.SkipWithError("the analysis did not start");
+            break;
+        }
+        const BacktestResult r = backtest(std::move(*in), quiet, cancel);
+        if (r.error || r.stopped)
+            state.SkipWithError("the analysis did not finish");
+        passes = r.passes;
+    }
+    state.counters["passes"] = passes;
+}
+BENCHMARK(BM_Backtest)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

@@ -4,8 +4,10 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
 #include <optional>
 #include <string>
+#include <unistd.h>
 
 namespace zf::cli {
 
@@ -25,6 +27,31 @@ struct Context {
     bool flag(const std::string& name) const;
     // Parses "DD.MM.YYYY" or fails with a usage error.
     static int date(const std::string& text);
+};
+
+// The progress line on stderr, only when a person watches it.
+class TerminalProgress : public Progress {
+public:
+    TerminalProgress() : m_shown(isatty(fileno(stderr)) != 0) {}
+    void report(int k, int n, const std::string& text) override
+    {
+        if (!m_shown)
+            return;
+        std::fprintf(stderr, "\r\033[K%s", text.c_str());
+        if (n > 0)
+            std::fprintf(stderr, "  (%d/%d)", k, n);
+        std::fflush(stderr);
+        m_dirty = true;
+    }
+    void done()
+    {
+        if (m_dirty)
+            std::fprintf(stderr, "\r\033[K");
+    }
+
+private:
+    bool m_shown;
+    bool m_dirty = false;
 };
 
 // A command prints to stdout and returns the exit code (0 ok, 1 failed).
@@ -49,6 +76,8 @@ CLI::App* declareImport(CLI::App& cli);
 CLI::App* declareExport(CLI::App& cli);
 CLI::App* declareCheck(CLI::App& cli);
 CLI::App* declareSubmit(CLI::App& cli);
+CLI::App* declareBacktest(CLI::App& cli);
+CLI::App* declareRepeats(CLI::App& cli);
 
 int cmdDraws(Context& c);
 int cmdSettings(Context& c);
@@ -70,6 +99,8 @@ int cmdImport(Context& c);
 int cmdExport(Context& c);
 int cmdCheck(Context& c);
 int cmdSubmit(Context& c);
+int cmdBacktest(Context& c);
+int cmdRepeats(Context& c);
 
 // Shared by the evaluation commands: the --date option sets DateTimePicker1;
 // the draw and "QS:" lines; one line per tip row.

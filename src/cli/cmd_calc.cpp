@@ -5,41 +5,10 @@
 #include "session/Calculation.h"
 #include "session/Settings.h"
 
-#include <cstdio>
 #include <iostream>
 #include <sstream>
-#include <unistd.h>
 
 namespace zf::cli {
-
-namespace {
-
-// The progress line on stderr, only when a person watches it.
-class TerminalProgress : public Progress {
-public:
-    TerminalProgress() : m_shown(isatty(fileno(stderr)) != 0) {}
-    void report(int k, int n, const std::string& text) override
-    {
-        if (!m_shown)
-            return;
-        std::fprintf(stderr, "\r\033[K%s", text.c_str());
-        if (n > 0)
-            std::fprintf(stderr, "  (%d/%d)", k, n);
-        std::fflush(stderr);
-        m_dirty = true;
-    }
-    void done()
-    {
-        if (m_dirty)
-            std::fprintf(stderr, "\r\033[K");
-    }
-
-private:
-    bool m_shown;
-    bool m_dirty = false;
-};
-
-} // namespace
 
 CLI::App* declareCalc(CLI::App& cli)
 {

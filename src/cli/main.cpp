@@ -195,6 +195,8 @@ int run(int argc, char** argv)
         {declareExport(cli), cmdExport},
         {declareCheck(cli), cmdCheck},
         {declareSubmit(cli), cmdSubmit},
+        {declareBacktest(cli), cmdBacktest},
+        {declareRepeats(cli), cmdRepeats},
     };
     try {
         cli.parse(argc, argv);

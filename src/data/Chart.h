@@ -26,6 +26,9 @@ struct ChartData {
     double axisMin = 0;
     double axisMax = 0;
     std::string title; // bottom axis
+    // Grouped bars: the names of the bars of one group, which follow one
+    // another in `bars` and share their x; empty: one bar per x.
+    std::vector<std::string> groups;
 };
 
 } // namespace zf

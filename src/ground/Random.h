@@ -15,11 +15,15 @@ public:
 
     void setSeed(uint64_t seed)
     {
+        m_seed = seed;
         m_state = 0;
         next();
         m_state += seed;
         next();
     }
+
+    // The number last given to setSeed.
+    uint64_t seed() const { return m_seed; }
 
     uint32_t next()
     {
@@ -51,6 +55,7 @@ private:
     static constexpr uint64_t kMultiplier = 6364136223846793005ULL;
     static constexpr uint64_t kIncrement = 1442695040888963407ULL;
     uint64_t m_state = 0;
+    uint64_t m_seed = 0;
 };
 
 } // namespace zf

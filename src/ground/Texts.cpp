@@ -100,8 +100,12 @@ const char* const kTexts[] = {
     "Die Parameter für Pilotara sind zusammen länger als {1} Zeichen; es wurde nichts übergeben. Bitte kürzen Sie "
     "ZAHL1, TEXT1, ZAHL2 oder TEXT2.",
     "Das Programm {1} konnte nicht gestartet werden.",
+    "Lauf {1} von {2}: {3}",
+    "Programm",
+    "Zufall",
+    "Erwartet",
 };
-static_assert(std::size(kTexts) == static_cast<size_t>(Text::ProgramNotStarted) + 1);
+static_assert(std::size(kTexts) == static_cast<size_t>(Text::ControlExpected) + 1);
 
 } // namespace
 

@@ -94,6 +94,10 @@ enum class Text {
     ProgramPathTooLong,
     CommandLineTooLong,
     ProgramNotStarted,
+    AnalysisPass,
+    ControlProgram,
+    ControlRandom,
+    ControlExpected,
 };
 
 // The text with its arguments put in.

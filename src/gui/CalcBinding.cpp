@@ -59,10 +59,8 @@ void CalcBinding::Label28Click()
             setButtonText(m_caption);
         runGuarded(m_app, [&] { finishCalculation(m_app, std::move(*result)); });
     };
-    if (!jobs.start(std::move(work), apply, [this, apply](const std::string& error) {
-            apply();
-            m_app.ports().dialogs->error(error);
-        }))
+    // a failed job still runs apply first, then shows its error
+    if (!jobs.start(std::move(work), apply))
         apply();
 }
 

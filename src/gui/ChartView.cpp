@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace zf {
 
@@ -112,25 +114,47 @@ void ChartView::refresh()
     m_series1->setVisible(data.series1Visible);
     m_series2->setVisible(data.series2Visible);
 
-    // The bars take the series colour or one other colour (the selected
-    // colour of the set); the charts use green and red.
-    const int n = static_cast<int>(data.bars.size());
-    QList<qreal> values;
-    values.reserve(n);
-    for (const ChartBar& b : data.bars)
-        values.append(b.y);
+    // Grouped bars get one set each, side by side at their x, with a legend;
+    // otherwise the bars take the series colour or one other colour (the
+    // selected colour of the set); the charts use green and red.
+    const int k = std::max(1, static_cast<int>(data.groups.size()));
+    for (QBarSet* set : std::exchange(m_groupSets, {}))
+        m_series2->remove(set);
+    const int n = static_cast<int>(data.bars.size()) / k;
+    std::vector<QList<qreal>> values(static_cast<size_t>(k));
+    for (int i = 0; i < n * k; ++i)
+        values[static_cast<size_t>(i % k)].append(data.bars[static_cast<size_t>(i)].y);
     m_bars->deselectAllBars();
     m_bars->remove(0, m_bars->count());
-    m_bars->append(values);
-    QList<int> other;
-    for (int i = 0; i < n; ++i) {
-        if (data.bars[i].colour != ChartBar::kSeriesColour) {
-            if (other.isEmpty())
-                m_bars->setSelectedColor(rgb(data.bars[i].colour));
-            other.append(i);
+    m_bars->append(values[0]);
+    m_bars->setColor(rgb(ChartBar::kSeriesColour));
+    m_bars->setLabel(QString());
+    chart()->legend()->setVisible(k > 1);
+    if (k > 1) {
+        for (int j = 0; j < k; ++j) {
+            QBarSet* set = j == 0 ? m_bars : new QBarSet(QString());
+            set->setLabel(QString::fromStdString(data.groups[static_cast<size_t>(j)]));
+            if (n > 0)
+                set->setColor(rgb(data.bars[static_cast<size_t>(j)].colour));
+            if (j > 0) {
+                set->setBorderColor(Qt::transparent);
+                set->setLabelColor(Qt::black);
+                set->append(values[static_cast<size_t>(j)]);
+                m_series2->append(set);
+                m_groupSets.append(set);
+            }
         }
+    } else {
+        QList<int> other;
+        for (int i = 0; i < n; ++i) {
+            if (data.bars[i].colour != ChartBar::kSeriesColour) {
+                if (other.isEmpty())
+                    m_bars->setSelectedColor(rgb(data.bars[i].colour));
+                other.append(i);
+            }
+        }
+        m_bars->selectBars(other);
     }
-    m_bars->selectBars(other);
 
     // The bars stand at 0..n-1 on the hidden axis; the bottom axis shows
     // their x values (consecutive) over the same width.
@@ -173,7 +197,7 @@ void ChartView::updateLayout()
 {
     const int n = m_bars->count();
     const double plotWidth = chart()->plotArea().width();
-    const double barWidth = n > 0 ? plotWidth / n : 0;
+    const double barWidth = n > 0 ? plotWidth / n / (1 + m_groupSets.size()) : 0;
     const bool marks = m_app.chart().marksVisible && barWidth >= kMinMarkWidth;
     m_series2->setLabelsVisible(marks);
 
@@ -181,8 +205,9 @@ void ChartView::updateLayout()
     // room above it, else its mark would sit inside the bar's dark top.
     const double bottom = m_left->min();
     bool reachesTop = false;
-    for (int i = 0; i < n; ++i)
-        reachesTop = reachesTop || m_bars->at(i) >= m_axisTop;
+    for (const QBarSet* set : m_series2->barSets())
+        for (int i = 0; i < set->count(); ++i)
+            reachesTop = reachesTop || set->at(i) >= m_axisTop;
     double top = m_axisTop;
     const double plotHeight = chart()->plotArea().height();
     const double markHeight = QFontMetricsF(m_bars->labelFont()).height() + kMarkRoom;

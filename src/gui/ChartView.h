@@ -11,8 +11,9 @@ namespace zf {
 class Session;
 
 // Chart1 on the "Diagramm" page: draws the core's chart data with one bar
-// series (Series2) whose bars carry their own colours and value marks, and a
-// second series (Series1) that stays empty.
+// series (Series2) whose bars carry their own colours and value marks (or,
+// for grouped data, one bar set per group member), and a second series
+// (Series1) that stays empty.
 class ChartView : public QChartView {
     Q_OBJECT
 public:
@@ -42,6 +43,7 @@ private:
     QBarSeries* m_series1;
     QBarSeries* m_series2;
     QBarSet* m_bars;
+    QList<QBarSet*> m_groupSets; // the further bars of grouped charts
     QValueAxis* m_left;
     QValueAxis* m_bottom;
     QValueAxis* m_barAxis; // bar i at i; hidden under the bottom axis

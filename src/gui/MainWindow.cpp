@@ -1,5 +1,6 @@
 #include "gui/MainWindow.h"
 
+#include "gui/AnalysisBinding.h"
 #include "gui/BerechnungPage.h"
 #include "gui/CalcBinding.h"
 #include "gui/ChartCommands.h"
@@ -104,6 +105,7 @@ TForm1::TForm1(Session& app, QString home, QStringList args, QWidget* parent)
     new CalcBinding(*this);
     m_update = new UpdateBinding(*this);
     new DrawMaintenanceCommands(*this);
+    new AnalysisBinding(*this);
     new HintStatus(app, *this);
     m_scaler = new PageScaler(*m_pages);
     const Options& o = app.options();

@@ -6,14 +6,8 @@
 
 namespace zf {
 
-std::optional<CalcInput> prepareCalculation(Session& s)
+CalcInput calculationSnapshot(Session& s)
 {
-    if (const auto refusal = incompleteLockedRow(s.sheet(), s.messages())) {
-        s.ports().dialogs->error(*refusal);
-        return std::nullopt;
-    }
-    // the draw of the chosen date becomes current, and its date the end of every window
-    evaluateForDate(s);
     CalcInput in;
     in.draws = s.drawSnapshot();
     in.index = s.drawIndex(in.draws);
@@ -23,6 +17,18 @@ std::optional<CalcInput> prepareCalculation(Session& s)
     in.random = s.random();
     in.texts = s.messages();
     in.runBudget = s.runBudget();
+    return in;
+}
+
+std::optional<CalcInput> prepareCalculation(Session& s)
+{
+    if (const auto refusal = incompleteLockedRow(s.sheet(), s.messages())) {
+        s.ports().dialogs->error(*refusal);
+        return std::nullopt;
+    }
+    // the draw of the chosen date becomes current, and its date the end of every window
+    evaluateForDate(s);
+    CalcInput in = calculationSnapshot(s);
     ZahlenwahlDialog* dialog = s.ports().zahlenwahl;
     in.editList = [dialog](NumberSelection& form) { return dialog->showModal(form); };
     s.sortieren = false;

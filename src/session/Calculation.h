@@ -13,6 +13,8 @@ class Session;
 // anywhere; finishCalculation applies its result on the session's thread:
 // sheet, generator, chart, status, and the evaluation with the tip check.
 std::optional<CalcInput> prepareCalculation(Session& s);
+// What a calculation reads, as the session holds it now (no list dialog).
+CalcInput calculationSnapshot(Session& s);
 CalcOutcome finishCalculation(Session& s, CalcResult result);
 
 // The whole calculation in the foreground, for the command-line tool and tests.

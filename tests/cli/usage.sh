@@ -19,6 +19,8 @@ helps=(
     "search-db --help|--date --min"
     "step --help|DIRECTION next prev --date --count"
     "calc --help|--date --seed --lock --show-list --save"
+    "backtest --help|--from --seed --only-after-win"
+    "repeats --help|--from --min"
 )
 for h in "${helps[@]}"; do
     read -ra args <<<"${h%%|*}"

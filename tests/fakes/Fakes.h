@@ -82,6 +82,7 @@ public:
     std::vector<std::string> errors;
     std::vector<bool> yesNoAnswers; // consumed front to back; Yes when empty
     std::string inputAnswer;
+    std::vector<std::string> inputAnswers; // consumed front to back before inputAnswer
     bool inputCancels = false;
     std::optional<std::string> fileAnswer;
 
@@ -98,7 +99,14 @@ public:
     }
     std::string inputBox(const std::string&, const std::string&, const std::string& def) override
     {
-        return inputCancels ? def : inputAnswer;
+        if (inputCancels)
+            return def;
+        if (!inputAnswers.empty()) {
+            std::string a = inputAnswers.front();
+            inputAnswers.erase(inputAnswers.begin());
+            return a;
+        }
+        return inputAnswer;
     }
     std::optional<std::string> openFileName(const FileFilter&) override { return fileAnswer; }
     std::optional<std::string> saveFileName(const FileFilter&) override { return fileAnswer; }

@@ -28,6 +28,8 @@ server=$!
 trap 'kill $server 2>/dev/null' EXIT
 sleep 1
 
+# a fresh chroot's root folder may be private to root; users must reach /usr
+chmod 755 /
 for u in player1 player2; do id "$u" >/dev/null 2>&1 || useradd -m "$u"; done
 as() { local u=$1; shift; setpriv --reuid="$u" --regid="$u" --init-groups env HOME="/home/$u" "$@"; }
 

@@ -87,6 +87,17 @@ enum class Text {
     FindingWeekday,
     DrawFileMissing,
     CannotBind,
+    NotARegularFile,
+    FileReadOnly,
+    IoSync,
+    MigrationSkipped,
+    MigrationSkippedRecord,
+    DamageNumber,
+    DamageTwice,
+    DamageDream,
+    DamageDate,
+    FindingDamaged,
+    DamagedMark,
 };
 
 // The text with its arguments put in.

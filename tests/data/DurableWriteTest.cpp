@@ -34,9 +34,10 @@ public:
     }
     bool write(int fd, const char* data, size_t size) override
     {
-        if (m_failing == Step::Write)
-            return FileSystem::write(fd, data, size / 2) && false;
-        return FileSystem::write(fd, data, size);
+        if (m_failing != Step::Write)
+            return FileSystem::write(fd, data, size);
+        FileSystem::write(fd, data, size / 2);
+        return false;
     }
     bool sync(int fd) override { return m_failing != Step::Sync && FileSystem::sync(fd); }
     bool close(int fd) override { return FileSystem::close(fd) && m_failing != Step::Close; }

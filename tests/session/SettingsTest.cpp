@@ -275,3 +275,16 @@ TEST_F(StartFixture, MessageCatalogueFollowsTheStoredLanguage)
     folder.prepareStart(dir.home());
     EXPECT_EQ(folder.msg(Msg::NumbersTitle), builtIn);
 }
+
+TEST_F(StartFixture, StartUpRemovesTheTemporariesOfAnInterruptedWrite)
+{
+    const char* const names[] = {"ZahlenSN.dat~", "Zahlen.da~", "ZahlenSN.dat.tmp~", "Tipp.txt.tmp~"};
+    for (const char* name : names)
+        dir.write(name, "half");
+    dir.write("Meine.ztp", "kept");
+    Session app(ports());
+    app.prepareStart(dir.home());
+    for (const char* name : names)
+        EXPECT_FALSE(std::filesystem::exists(dir.file(name))) << name;
+    EXPECT_EQ(dir.read("Meine.ztp"), "kept");
+}

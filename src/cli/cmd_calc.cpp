@@ -24,15 +24,13 @@ CLI::App* declareCalc(CLI::App& cli)
 int cmdCalc(Context& c)
 {
     Session& app = c.app;
-    const auto date = c.value("--date");
     const auto seed = c.value("--seed");
     const auto lock = c.value("--lock");
     const bool showList = c.flag("--show-list");
     const bool save = c.flag("--save");
     if (save && !c.settingsFile)
         throw UsageError{"--save needs --settings FILE"};
-    if (date)
-        app.setEndDay(Context::date(*date));
+    takeDateOption(c);
     if (seed) {
         const auto n = tryToInt(*seed);
         if (!n || *n < 0)
@@ -40,6 +38,8 @@ int cmdCalc(Context& c)
         app.random().setSeed(static_cast<uint64_t>(*n));
     }
     if (lock) {
+        if (lock->empty())
+            throw UsageError{"--lock takes rows 1..14"};
         std::istringstream in(*lock);
         std::string part;
         while (std::getline(in, part, ',')) {

@@ -43,12 +43,7 @@ CLI::App* declareChart(CLI::App& cli)
 
 int cmdChart(Context& c)
 {
-    if (const auto date = c.value("--date")) {
-        const int day = Context::date(*date);
-        if (day < kFirstDrawDay)
-            throw UsageError{"--date lies before the first draw on " + formatDate(kFirstDrawDay)};
-        c.app.setEndDay(day);
-    }
+    takeDateOption(c);
     const std::string name = *c.value("NAME"); // the parser checked the name
     const auto chart =
         std::find_if(std::begin(kCharts), std::end(kCharts), [&](const ChartInfo& i) { return i.cliName == name; });

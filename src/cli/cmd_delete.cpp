@@ -18,7 +18,7 @@ CLI::App* declareDelete(CLI::App& cli)
 int cmdDelete(Context& c)
 {
     const int day = Context::date(*c.value("DATE"));
-    if (!c.app.drawFile().exists() || deleteDay(c.app, day) == 0) {
+    if (deleteDay(c.app, day) == 0) {
         std::cerr << text(Text::NoDrawOnDay, {formatDate(day)}) << '\n';
         return 1;
     }

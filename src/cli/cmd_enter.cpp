@@ -24,7 +24,7 @@ int cmdEnter(Context& c)
     const auto texts = c.args.get_option("NUMBERS")->as<std::vector<std::string>>();
     Draw d;
     // a correction keeps what the command line does not give
-    for (const Draw& stored : c.app.drawFile().exists() ? c.app.drawFile().readAll() : std::vector<Draw>{})
+    for (const Draw& stored : c.app.drawFile().readAll())
         if (toDay(stored.datum) == day) {
             d = stored;
             break;

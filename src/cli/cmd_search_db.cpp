@@ -18,8 +18,10 @@ int cmdSearchDb(Context& c)
 {
     takeDateOption(c);
     const auto min = c.value("--min");
-    const int minimum = min ? toInt(*min) : 6;
-    searchTipsInDb(c.app, minimum, [](double datum, int row, int gewinn) {
+    const auto minimum = min ? tryToInt(*min) : 6;
+    if (!minimum || *minimum < 1 || *minimum > 6)
+        throw UsageError{"--min takes a number of matches 1..6: " + *min};
+    searchTipsInDb(c.app, *minimum, [](double datum, int row, int gewinn) {
         std::cout << "stop: " << formatDate(toDay(datum)) << " row " << row + 1 << " matches " << gewinn << std::endl;
     });
     printSheet(c.app);

@@ -23,8 +23,9 @@ int cmdStep(Context& c)
     if (!n || *n < 0)
         throw UsageError{"--count takes a number of steps"};
     evaluateForDate(c.app);
-    for (int i = 0; i < *n; ++i)
-        next ? stepForward(c.app) : stepBack(c.app);
+    // the end of the history ends the stepping
+    for (int i = 0; i < *n && (next ? stepForward(c.app) : stepBack(c.app)); ++i) {
+    }
     printDrawLabels(c.app);
     return 0;
 }

@@ -19,7 +19,9 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <set>
 #include <string_view>
+#include <utility>
 
 namespace zf::cli {
 
@@ -29,7 +31,13 @@ namespace {
 class ConsoleDialogs : public Dialogs {
 public:
     std::optional<std::string> answer;
-    void information(const std::string& t) override { std::cerr << t << '\n'; }
+    void information(const std::string& t) override
+    {
+        // the empty history is told once, however many steps find it
+        if (t == text(Text::ReadDrawsFirst) && std::exchange(m_saidNoDraws, true))
+            return;
+        std::cerr << t << '\n';
+    }
     void error(const std::string& t) override { std::cerr << t << '\n'; }
     bool askYesNo(const std::string& t, const std::string&) override
     {
@@ -39,6 +47,9 @@ public:
     std::string inputBox(const std::string&, const std::string&, const std::string& def) override { return def; }
     std::optional<std::string> openFileName(const FileFilter&) override { return std::nullopt; }
     std::optional<std::string> saveFileName(const FileFilter&) override { return std::nullopt; }
+
+private:
+    bool m_saidNoDraws = false;
 };
 
 class ConsoleFeedback : public Feedback {
@@ -112,8 +123,6 @@ int Context::date(const std::string& text)
 
 int cmdDraws(Context& c)
 {
-    if (!c.app.drawFile().exists())
-        return 0; // nothing stored yet
     for (const Draw& d : c.app.drawFile().readAll()) {
         std::string line = formatDate(toDay(d.datum));
         for (int i = 0; i < 8; ++i)
@@ -121,6 +130,8 @@ int cmdDraws(Context& c)
         line += " " + std::to_string(d.replay) + " ";
         for (uint8_t t : d.losziffern)
             line += std::to_string(t);
+        if (const auto damage = drawDamage(d))
+            line += " damaged: " + *damage;
         std::cout << line << '\n';
     }
     return 0;
@@ -217,8 +228,11 @@ int run(int argc, char** argv)
         sets.emplace_back(kv.substr(0, eq), kv.substr(eq + 1));
     }
     std::optional<int> today;
-    if (todayText)
+    if (todayText) {
         today = Context::date(*todayText);
+        if (*today < kFirstDrawDay)
+            throw UsageError{"--today lies before the first draw on " + formatDate(kFirstDrawDay)};
+    }
 
     std::unique_ptr<SettingsStore> store;
     if (settingsFile && QFileInfo::exists(QString::fromStdString(*settingsFile)))
@@ -244,6 +258,10 @@ int run(int argc, char** argv)
     app.aktDatum = app.windowStart();
 
     const CLI::App* sub = cli.get_subcommands().front();
+    // the commands that store draws start a history; the others read an empty one
+    static const std::set<std::string> storing{"update", "serve", "enter", "import"};
+    if (app.drawFile().absent() && !storing.contains(sub->get_name()))
+        dialogs.information(text(Text::ReadDrawsFirst));
     Context ctx{app, *sub, settingsFile};
     return commands.at(sub)(ctx);
 }

@@ -53,8 +53,9 @@ DrawSnapshot DrawCache::draws()
     int64_t mtime = 0;
     // stamp before reading: a change while reading shows up at the next check
     const bool stamped = fileStamp(m_path, size, mtime);
-    auto draws = std::make_shared<const std::vector<Draw>>(DrawFile(m_path).readAll());
-    if (!stamped)
+    const DrawFile file(m_path);
+    auto draws = std::make_shared<const std::vector<Draw>>(usableDraws(file.readAll()));
+    if (!stamped && !file.absent())
         throw IoError(Text::IoFailure, {text(Text::IoRead), m_path});
     m_draws = std::move(draws);
     m_generation = generation;

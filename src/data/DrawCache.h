@@ -25,7 +25,8 @@ class DrawIndex;
 // An in-memory copy of the draw file, handed out as an unchangeable snapshot
 // that jobs on other threads may keep. It is read again whenever this program
 // wrote the file (DrawFile::generation) or its size or modification time
-// changed, so readers see exactly what a fresh scan would give.
+// changed, so readers see exactly what a fresh scan would give, less the
+// damaged records that the calculations leave out.
 class DrawCache {
 public:
     explicit DrawCache(std::string path = {}) : m_path(std::move(path)) {}

@@ -1,10 +1,12 @@
 #include "data/DrawFile.h"
 
+#include "ground/AtomicFile.h"
 #include "ground/Error.h"
 #include "ground/Formats.h"
 #include "ground/Paths.h"
 
 #include <atomic>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -29,21 +31,12 @@ void bump()
     throw IoError(Text::IoFailure, {text(action), path});
 }
 
-std::fstream openReadWrite(const std::string& path)
+std::string encodeAll(const std::vector<Draw>& draws)
 {
-    std::fstream f(toPath(path), std::ios::in | std::ios::out | std::ios::binary);
-    if (!f)
-        ioFail(Text::IoOpen, path);
-    return f;
-}
-
-uint64_t wholeRecordsBytes(const std::string& path)
-{
-    std::error_code ec;
-    const auto size = fs::file_size(toPath(path), ec);
-    if (ec)
-        ioFail(Text::IoSize, path);
-    return size - size % kRecordSize;
+    std::string bytes(draws.size() * kRecordSize, '\0');
+    for (size_t i = 0; i < draws.size(); ++i)
+        encodeDraw(draws[i], reinterpret_cast<unsigned char*>(bytes.data()) + i * kRecordSize);
+    return bytes;
 }
 
 } // namespace
@@ -115,27 +108,49 @@ bool DrawFile::exists() const
     return fs::is_regular_file(toPath(m_path), ec);
 }
 
+bool DrawFile::absent() const
+{
+    std::error_code ec;
+    return fs::status(toPath(m_path), ec).type() == fs::file_type::not_found;
+}
+
 void DrawFile::createEmpty() const
 {
-    std::ofstream f(toPath(m_path), std::ios::binary | std::ios::trunc);
-    if (!f)
-        ioFail(Text::IoCreate, m_path);
-    f.close();
-    if (!f)
-        ioFail(Text::IoClose, m_path);
+    std::error_code ec;
+    // never through a link that points nowhere: that would create its target
+    if (!absent() || fs::is_symlink(fs::symlink_status(toPath(m_path), ec)))
+        return;
+    writeFileAtomically(m_path, {});
     bump();
 }
 
 void DrawFile::scanBlocks(const std::function<bool(const Draw*, size_t)>& visit) const
 {
-    std::fstream f = openReadWrite(m_path);
+    if (absent())
+        return; // no draws stored yet
+    std::error_code ec;
+    const auto status = fs::status(toPath(m_path), ec);
+    if (ec)
+        ioFail(Text::IoOpen, m_path);
+    if (!fs::is_regular_file(status))
+        throw IoError(Text::NotARegularFile, {m_path});
+    const auto size = fs::file_size(toPath(m_path), ec);
+    if (ec)
+        ioFail(Text::IoSize, m_path);
+    if (size > kMaxDrawFileBytes)
+        throw IoError(Text::FileTooLarge, {m_path, std::to_string(kMaxDrawFileBytes)});
+    std::ifstream f(toPath(m_path), std::ios::binary);
+    if (!f)
+        ioFail(Text::IoOpen, m_path);
     std::vector<unsigned char> raw(kBlockRecords * kRecordSize);
     std::vector<Draw> block(kBlockRecords);
-    for (;;) {
+    // the cap holds even when the file grows while it is read
+    for (size_t total = 0; total < kMaxDrawFileBytes;) {
         f.read(reinterpret_cast<char*>(raw.data()), static_cast<std::streamsize>(raw.size()));
         const auto got = static_cast<size_t>(f.gcount());
         if (f.bad())
             ioFail(Text::IoRead, m_path);
+        total += got;
         const size_t n = got / kRecordSize;
         for (size_t i = 0; i < n; ++i)
             block[i] = decodeDraw(raw.data() + i * kRecordSize);
@@ -169,17 +184,9 @@ std::vector<Draw> DrawFile::readAll() const
 void DrawFile::append(const Draw& draw) const
 {
     checkDrawValues(draw);
-    if (!exists())
-        createEmpty();
-    const uint64_t end = wholeRecordsBytes(m_path);
-    std::fstream f = openReadWrite(m_path);
-    unsigned char raw[kRecordSize];
-    encodeDraw(draw, raw);
-    f.seekp(static_cast<std::streamoff>(end));
-    f.write(reinterpret_cast<const char*>(raw), kRecordSize);
-    f.close();
-    if (!f)
-        ioFail(Text::IoWriteInto, m_path);
+    std::vector<Draw> all = readAll();
+    all.push_back(draw);
+    writeFileAtomically(m_path, encodeAll(all));
     bump();
 }
 
@@ -187,32 +194,7 @@ void DrawFile::rewrite(const std::vector<Draw>& draws, const std::string& tempNa
 {
     for (const Draw& d : draws)
         checkDrawValues(d);
-    const fs::path target = toPath(m_path);
-    const fs::path temp = target.parent_path() / toPath(tempName);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            ioFail(Text::IoCreate, fromPath(temp));
-        unsigned char raw[kRecordSize];
-        for (const Draw& d : draws) {
-            encodeDraw(d, raw);
-            out.write(reinterpret_cast<const char*>(raw), kRecordSize);
-        }
-        out.flush();
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            ioFail(Text::IoWriteInto, fromPath(temp));
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec); // replaces the old file in one step
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        ioFail(Text::IoReplace, m_path);
-    }
+    writeFileAtomically(m_path, encodeAll(draws), tempName);
     bump();
 }
 
@@ -221,30 +203,68 @@ uint64_t DrawFile::generation()
     return g_generation.load();
 }
 
-bool migrateOldDrawFile(const std::string& home, const std::string& drawFileName)
+std::optional<std::string> drawDamage(const Draw& d)
+{
+    static const double lowest = dayFromCivil(1900, 1, 1);
+    static const double highest = dayFromCivil(2200, 12, 31);
+    if (!(d.datum >= lowest && d.datum <= highest) || d.datum != std::floor(d.datum)) {
+        char shown[32];
+        std::snprintf(shown, sizeof shown, "%g", d.datum);
+        return text(Text::DamageDate, {shown});
+    }
+    for (size_t i = 0; i < 6; ++i) {
+        const int n = d.zahlen[i];
+        if (n < 1 || n > 40)
+            return text(Text::DamageNumber, {std::to_string(n)});
+        for (size_t j = 0; j < i; ++j)
+            if (d.zahlen[j] == n)
+                return text(Text::DamageTwice, {std::to_string(n)});
+    }
+    if (d.zahlen[7] < 1 || d.zahlen[7] > 5)
+        return text(Text::DamageDream, {std::to_string(d.zahlen[7])});
+    return std::nullopt;
+}
+
+std::vector<Draw> usableDraws(std::vector<Draw> draws)
+{
+    std::erase_if(draws, [](const Draw& d) { return drawDamage(d).has_value(); });
+    return draws;
+}
+
+std::vector<Draw> parseOldDrawFile(const std::string& bytes, std::vector<std::string>& skipped)
+{
+    std::vector<Draw> draws;
+    unsigned char raw[kRecordSize] = {};
+    for (size_t at = 0; at + kOldRecordSize <= bytes.size(); at += kOldRecordSize) {
+        std::memcpy(raw, bytes.data() + at, kOldRecordSize);
+        const Draw d = decodeDraw(raw);
+        if (const auto damage = drawDamage(d))
+            skipped.push_back(text(Text::MigrationSkippedRecord, {formatDate(toDay(d.datum)), *damage}));
+        else
+            draws.push_back(d);
+    }
+    return draws;
+}
+
+std::optional<std::string> migrateOldDrawFile(const std::string& home, const std::string& drawFileName)
 {
     const DrawFile target(home + drawFileName);
-    if (target.exists())
-        return false;
-    const fs::path oldPath = toPath(home + "Zahlen.dat");
+    if (!target.absent())
+        return std::nullopt;
+    const std::string oldPath = home + "Zahlen.dat";
     std::error_code ec;
-    if (!fs::is_regular_file(oldPath, ec))
-        return false;
-    std::ifstream in(oldPath, std::ios::binary);
-    if (!in)
-        ioFail(Text::IoOpen, fromPath(oldPath));
-    std::vector<Draw> draws;
-    unsigned char old[kOldRecordSize];
-    unsigned char raw[kRecordSize] = {};
-    while (in.read(reinterpret_cast<char*>(old), kOldRecordSize)) {
-        std::memcpy(raw, old, kOldRecordSize);
-        draws.push_back(decodeDraw(raw));
-    }
-    if (in.bad())
-        ioFail(Text::IoRead, fromPath(oldPath));
-    // Through the temporary file, so a failure leaves no half draw file behind.
+    if (!fs::is_regular_file(toPath(oldPath), ec))
+        return std::nullopt;
+    std::vector<std::string> skipped;
+    const std::vector<Draw> draws = parseOldDrawFile(readFileBytes(oldPath, kMaxDrawRecords * kOldRecordSize), skipped);
+    // through the temporary file, so a failure leaves no half draw file behind
     target.rewrite(draws, drawFileName + "~");
-    return true;
+    if (skipped.empty())
+        return std::nullopt;
+    std::string list;
+    for (const std::string& s : skipped)
+        list += (list.empty() ? "" : ", ") + s;
+    return text(Text::MigrationSkipped, {oldPath, std::to_string(draws.size()), list});
 }
 
 bool WeekdayFilter::passes(double datum) const

@@ -24,6 +24,10 @@ struct Draw {
 constexpr size_t kRecordSize = 24;
 constexpr size_t kOldRecordSize = 16;
 constexpr size_t kBlockRecords = 1000;
+// Far more than a history of daily draws from 1900 to 2200 needs; a larger
+// file is refused rather than read into memory.
+constexpr size_t kMaxDrawRecords = 1'000'000;
+constexpr size_t kMaxDrawFileBytes = kMaxDrawRecords * kRecordSize;
 
 void encodeDraw(const Draw& draw, unsigned char* out);
 Draw decodeDraw(const unsigned char* in);
@@ -34,6 +38,12 @@ void checkDrawValues(const Draw& draw);
 // integers, so a value is judged before it is cut to a byte.
 std::optional<std::string> drawValuesProblem(const std::array<int, 6>& numbers, int dream);
 std::optional<std::string> drawValuesProblem(const Draw& draw);
+// What makes a stored record unusable: a number outside 1..40 or given twice,
+// a dream number outside 1..5, a date that is not a whole day from 1900 to
+// 2200. Readers show such a record as damaged and leave it out of every count.
+std::optional<std::string> drawDamage(const Draw& draw);
+// The draws without the damaged ones, as charts and calculations count them.
+std::vector<Draw> usableDraws(std::vector<Draw> draws);
 
 // The draw file: a plain sequence of records in ascending date order. Every
 // operation opens and closes the file itself; a trailing piece shorter than
@@ -44,19 +54,23 @@ public:
 
     const std::string& path() const { return m_path; }
     bool exists() const;
+    // Nothing at the path, or a link that points nowhere.
+    bool absent() const;
+    // Creates an empty draw file where none is; never through a link.
     void createEmpty() const;
 
-    // Full scan; visit returns false to stop early. Throws IoError.
+    // Full scan, reading only; an absent file holds no draws. Throws IoError
+    // for what is no regular file or larger than kMaxDrawFileBytes.
     void scan(const std::function<bool(const Draw&)>& visit) const;
     std::vector<Draw> readAll() const;
     // Up to kBlockRecords records per call; visit returns false to stop.
     void scanBlocks(const std::function<bool(const Draw* block, size_t count)>& visit) const;
 
-    // Appends after the last whole record.
+    // Appends after the last whole record; like rewrite, through a temporary file.
     void append(const Draw& draw) const;
-    // Writes the records into tempName (same folder) completely, then renames it
-    // over the draw file. On failure the draw file stays as it was.
-    void rewrite(const std::vector<Draw>& draws, const std::string& tempName) const;
+    // Writes the records through tempName (same folder) with writeFileAtomically.
+    // On failure the draw file stays as it was.
+    void rewrite(const std::vector<Draw>& draws, const std::string& tempName = {}) const;
 
     // Counts every write by this program, so in-memory copies know when to reload.
     static uint64_t generation();
@@ -65,9 +79,11 @@ private:
     std::string m_path;
 };
 
+// The usable records of the old 16-byte format; damaged ones are named in `skipped`.
+std::vector<Draw> parseOldDrawFile(const std::string& bytes, std::vector<std::string>& skipped);
 // Creates the draw file from the old 16-byte "Zahlen.dat" when the draw file is
-// missing. Returns true when it migrated.
-bool migrateOldDrawFile(const std::string& home, const std::string& drawFileName);
+// missing, copying the usable records. Returns the report of the skipped ones.
+std::optional<std::string> migrateOldDrawFile(const std::string& home, const std::string& drawFileName);
 
 // The date window: open excludes the start date, closed includes it.
 struct DateWindow {

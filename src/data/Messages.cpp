@@ -1,11 +1,13 @@
 #include "data/Messages.h"
 
-#include "ground/Paths.h"
-
-#include <fstream>
-#include <iterator>
+#include "ground/AtomicFile.h"
+#include "ground/Error.h"
 
 namespace zf {
+
+// The German catalogue, built in from the shipped file.
+extern const unsigned char kBuiltinCatalogue[];
+extern const size_t kBuiltinCatalogueSize;
 
 namespace {
 
@@ -69,10 +71,15 @@ std::string decodeCp1252(const std::string& bytes)
 
 std::optional<std::vector<std::string>> readTextLines(const std::string& path)
 {
-    std::ifstream in(toPath(path), std::ios::binary);
-    if (!in)
+    try {
+        return decodeTextLines(readFileBytes(path, kMaxTextFileBytes));
+    } catch (const IoError&) {
         return std::nullopt;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+}
+
+std::vector<std::string> decodeTextLines(const std::string& bytes)
+{
     std::string text;
     if (bytes.rfind("\xEF\xBB\xBF", 0) == 0)
         text = bytes.substr(3);
@@ -102,21 +109,30 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path)
     return lines;
 }
 
+const std::vector<std::string>& Messages::builtIn()
+{
+    static const std::vector<std::string> lines =
+        decodeTextLines(std::string(reinterpret_cast<const char*>(kBuiltinCatalogue), kBuiltinCatalogueSize));
+    return lines;
+}
+
 const std::string& Messages::operator[](int index) const
 {
     static const std::string empty;
-    if (index < 0 || index >= count())
+    if (index < 0)
         return empty;
-    return m_lines[static_cast<size_t>(index)];
+    const auto i = static_cast<size_t>(index);
+    // a short or blank line of a catalogue takes the built-in text
+    if (i < m_lines.size() && !m_lines[i].empty())
+        return m_lines[i];
+    return i < builtIn().size() ? builtIn()[i] : empty;
 }
 
 bool Messages::load(const std::string& path)
 {
     auto lines = readTextLines(path);
-    if (!lines)
-        return false;
-    m_lines = std::move(*lines);
-    return true;
+    m_lines = lines ? std::move(*lines) : builtIn();
+    return lines.has_value();
 }
 
 } // namespace zf

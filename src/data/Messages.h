@@ -8,8 +8,11 @@ namespace zf {
 
 // Reads a text file into lines with the byte-order-mark rule: a UTF-8 or
 // UTF-16 mark selects that encoding, otherwise the 8-bit code page (taken as
-// Windows-1252) applies. Lines come back as UTF-8. nullopt when unreadable.
+// Windows-1252) applies. Lines come back as UTF-8. nullopt when unreadable,
+// no regular file or larger than kMaxTextFileBytes.
 std::optional<std::vector<std::string>> readTextLines(const std::string& path);
+std::vector<std::string> decodeTextLines(const std::string& bytes);
+constexpr size_t kMaxTextFileBytes = 1 << 20;
 
 // The catalogue's lines by what they say; the value is the line number.
 enum class Msg {
@@ -69,17 +72,21 @@ enum class Msg {
     GameName,
 };
 
-// The run-time texts: message N is line N, counted from 0.
+// The run-time texts: message N is line N, counted from 0. A line the loaded
+// catalogue lacks or leaves blank is the built-in German one.
 class Messages {
 public:
-    Messages() : m_lines{"Memo2"} {}
+    Messages() : m_lines(builtIn()) {}
 
-    // Empty text for an index beyond the last line.
+    // Empty text only for an index beyond the built-in catalogue.
     const std::string& operator[](int index) const;
     const std::string& operator[](Msg id) const { return (*this)[static_cast<int>(id)]; }
+    // A catalogue that cannot be read leaves the built-in German texts; returns false then.
     bool load(const std::string& path);
     void setLines(std::vector<std::string> lines) { m_lines = std::move(lines); }
     int count() const { return static_cast<int>(m_lines.size()); }
+
+    static const std::vector<std::string>& builtIn();
 
 private:
     std::vector<std::string> m_lines;

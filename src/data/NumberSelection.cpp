@@ -1,5 +1,6 @@
 #include "data/NumberSelection.h"
 
+#include "ground/AtomicFile.h"
 #include "ground/Error.h"
 #include "ground/Formats.h"
 #include "ground/Paths.h"
@@ -7,8 +8,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <optional>
+#include <sstream>
 
 namespace zf {
 
@@ -136,25 +137,30 @@ FileFilter NumberSelection::listFilter(int today)
 
 void NumberSelection::saveList(const std::string& path)
 {
-    std::ofstream out(toPath(path), std::ios::binary | std::ios::trunc);
-    if (!out)
-        throw IoError(Text::CannotWriteFile, {path});
+    std::string out;
     for (int n = 1; n <= kNumbers; ++n) {
         Box& b = m_boxes[n];
         if (b.checked && b.weight.empty())
             b.weight = "1";
-        out << (b.checked ? b.weight : std::string()) << "\r\n";
+        out += (b.checked ? b.weight : std::string()) + "\r\n";
     }
-    out.close();
-    if (!out)
-        throw IoError(Text::CannotWriteFile, {path});
+    writeFileAtomically(path, out);
 }
 
 void NumberSelection::loadList(const std::string& path)
 {
-    std::ifstream in(toPath(path), std::ios::binary);
-    if (!in)
+    std::string bytes;
+    try {
+        bytes = readFileBytes(path, kMaxValueListBytes);
+    } catch (const IoError&) {
         throw IoError(Text::CannotReadFile, {path});
+    }
+    parseList(bytes);
+}
+
+void NumberSelection::parseList(const std::string& bytes)
+{
+    std::istringstream in(bytes);
     for (int n = 1; n <= kNumbers; ++n) {
         std::string line;
         if (!std::getline(in, line))

@@ -52,7 +52,11 @@ public:
     // Value list files: one line per number 1..40, the weight or empty.
     static FileFilter listFilter(int today);
     void saveList(const std::string& path);
+    // Reads at most kMaxValueListBytes of a regular file; throws IoError.
     void loadList(const std::string& path);
+    // The lines of a value list: line n is the weight of number n, empty for off.
+    void parseList(const std::string& bytes);
+    static constexpr size_t kMaxValueListBytes = 64 << 10;
     void saveListAsking(Dialogs& dialogs, int today);
     void loadListAsking(Dialogs& dialogs, int today);
 

@@ -104,8 +104,19 @@ const char* const kTexts[] = {
     "Programm",
     "Zufall",
     "Erwartet",
+    "\"{1}\" ist keine gewöhnliche Datei und wird nicht gelesen.",
+    "Die Datei \"{1}\" ist schreibgeschützt und wurde nicht geändert.",
+    "Sichern auf den Datenträger von",
+    "Aus \"{1}\" wurden {2} Ziehungen übernommen; nicht übernommen: {3}",
+    "{1} ({2})",
+    "Zahl {1}",
+    "Zahl {1} doppelt",
+    "Traumzahl {1}",
+    "Datum {1}",
+    "{1}: beschädigt ({2})",
+    "   beschädigt: {1}",
 };
-static_assert(std::size(kTexts) == static_cast<size_t>(Text::ControlExpected) + 1);
+static_assert(std::size(kTexts) == static_cast<size_t>(Text::DamagedMark) + 1);
 
 } // namespace
 

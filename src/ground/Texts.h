@@ -98,6 +98,17 @@ enum class Text {
     ControlProgram,
     ControlRandom,
     ControlExpected,
+    NotARegularFile,
+    FileReadOnly,
+    IoSync,
+    MigrationSkipped,
+    MigrationSkippedRecord,
+    DamageNumber,
+    DamageTwice,
+    DamageDream,
+    DamageDate,
+    FindingDamaged,
+    DamagedMark,
 };
 
 // The text with its arguments put in.

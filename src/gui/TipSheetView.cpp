@@ -133,8 +133,8 @@ void TipSheetView::buildButtons()
         const char* hint;
         void (*run)(Session&);
     } buttons[] = {
-        {"SpeedButton6", "<", "vorhergehende Ziehung anzeigen", stepBack},
-        {"SpeedButton7", ">", "nächste Ziehung anzeigen", stepForward},
+        {"SpeedButton6", "<", "vorhergehende Ziehung anzeigen", [](Session& s) { stepBack(s); }},
+        {"SpeedButton7", ">", "nächste Ziehung anzeigen", [](Session& s) { stepForward(s); }},
         {"SpeedButton4", "Tipps in DB suchen", "Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde",
          askAndSearchTipsInDb},
         {"SpeedButton13", "Glückszahl setzen",

@@ -46,16 +46,22 @@ std::vector<Draw> withoutDay(const std::vector<Draw>& draws, int day)
 std::vector<CalendarFinding> checkCalendar(const std::vector<Draw>& draws)
 {
     using K = CalendarFinding::Kind;
-    std::vector<CalendarFinding> missing, twice, order, other;
-    if (draws.empty())
-        return {};
+    std::vector<CalendarFinding> missing, twice, order, other, damaged;
     std::map<int, int> count;
-    for (size_t i = 0; i < draws.size(); ++i) {
-        const int day = toDay(draws[i].datum);
+    const Draw* previous = nullptr;
+    for (const Draw& d : draws) {
+        const int day = toDay(d.datum);
+        if (const auto damage = drawDamage(d)) {
+            damaged.push_back({K::Damaged, day, *damage});
+            continue;
+        }
         ++count[day];
-        if (i > 0 && draws[i].datum < draws[i - 1].datum)
+        if (previous && d.datum < previous->datum)
             order.push_back({K::Order, day});
+        previous = &d;
     }
+    if (count.empty())
+        return damaged;
     for (const auto& [day, n] : count) {
         if (n > 1)
             twice.push_back({K::Twice, day});
@@ -71,7 +77,7 @@ std::vector<CalendarFinding> checkCalendar(const std::vector<Draw>& draws)
         if (!count.count(day))
             missing.push_back({K::Missing, day});
     std::vector<CalendarFinding> all = std::move(missing);
-    for (auto* part : {&twice, &order, &other})
+    for (auto* part : {&twice, &order, &other, &damaged})
         all.insert(all.end(), part->begin(), part->end());
     return all;
 }
@@ -86,9 +92,11 @@ const char* findingName(CalendarFinding::Kind kind)
     case CalendarFinding::Kind::Order:
         return "order";
     case CalendarFinding::Kind::Weekday:
+        return "weekday";
+    case CalendarFinding::Kind::Damaged:
         break;
     }
-    return "weekday";
+    return "damaged";
 }
 
 } // namespace zf

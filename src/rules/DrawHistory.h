@@ -23,17 +23,19 @@ std::vector<Draw> withoutDay(const std::vector<Draw>& draws, int day);
 
 // The calendar check: draws are held on Mondays and Thursdays from 06.11.2023.
 struct CalendarFinding {
-    enum class Kind { Missing, Twice, Order, Weekday };
+    enum class Kind { Missing, Twice, Order, Weekday, Damaged };
     Kind kind;
     int day;
+    std::string damage = {}; // what makes a damaged record unusable
 
     bool operator==(const CalendarFinding&) const = default;
 };
 // Missing draw dates between the earliest and the latest stored draw, dates
 // stored more than once, records dated before the record in front of them and
 // draws on other weekdays; each kind in ascending dates ("order" in file order).
+// Damaged records come last, in file order, and count for nothing else.
 std::vector<CalendarFinding> checkCalendar(const std::vector<Draw>& draws);
-// "missing", "twice", "order", "weekday"
+// "missing", "twice", "order", "weekday", "damaged"
 const char* findingName(CalendarFinding::Kind kind);
 
 } // namespace zf

@@ -90,6 +90,10 @@ std::optional<Candidate> lockedCandidate(const TipSheet& s, int r)
         if (tip->numbers[c] < 1 || tip->numbers[c] > 40)
             return std::nullopt;
         t[c] = static_cast<uint8_t>(tip->numbers[c]);
+        // a number given twice leaves fewer than six numbers
+        for (int k = 0; k < c; ++k)
+            if (t[k] == t[c])
+                return std::nullopt;
     }
     return t;
 }

@@ -16,6 +16,12 @@ void showDraw(Session& s, const std::string& separator, const std::string& dream
     const auto& z = s.current.zahl;
     DrawLabels& l = s.drawLabels;
     l.label29 = drawLine(s.current.datum1, z, separator, dreamLabel);
+    Draw shown;
+    shown.datum = s.current.datum1;
+    for (size_t i = 0; i < shown.zahlen.size(); ++i)
+        shown.zahlen[i] = static_cast<uint8_t>(z[i + 1]);
+    if (const auto damage = drawDamage(shown))
+        l.label29 += text(Text::DamagedMark, {*damage});
     l.label13 = "QS: " + std::to_string(z[1] + z[2] + z[3] + z[4] + z[5] + z[6]);
     l.label35 = l.label29;
     l.notify();
@@ -24,9 +30,8 @@ void showDraw(Session& s, const std::string& separator, const std::string& dream
 int evaluateForDate(Session& s)
 {
     const DrawFile file = s.drawFile();
-    if (!file.exists()) {
+    if (file.absent()) {
         s.ports().dialogs->information(text(Text::ReadDrawsFirst));
-        file.createEmpty();
         return 0;
     }
     const double target = std::round(s.endDay);
@@ -45,13 +50,14 @@ int evaluateForDate(Session& s)
 
 namespace {
 
-void step(Session& s, int dir)
+bool step(Session& s, int dir)
 {
     const std::vector<Draw> draws = s.drawFile().readAll();
     s.aktDatum = s.windowStart();
     const int i = stepIndex(draws, s.current.position, dir, s.weekdayFilter());
     if (i < 0)
-        return;
+        return false;
+    const bool moved = i != s.current.position;
     CurrentDraw& c = s.current;
     c.datum1 = draws[i].datum;
     c.zahl = numbersOf(draws[i]);
@@ -59,18 +65,19 @@ void step(Session& s, int dir)
     showDraw(s, "  ", "     DREAM:");
     s.setEndDay(c.datum1);
     checkTips(s);
+    return moved;
 }
 
 } // namespace
 
-void stepForward(Session& s)
+bool stepForward(Session& s)
 {
-    step(s, +1);
+    return step(s, +1);
 }
 
-void stepBack(Session& s)
+bool stepBack(Session& s)
 {
-    step(s, -1);
+    return step(s, -1);
 }
 
 void showChart(Session& s, ChartKind kind)
@@ -85,8 +92,8 @@ void showChart(Session& s, ChartKind kind)
         s.chart() = tipDistribution(s.sheet(), s.messages());
     } else {
         // count first, so a failed read leaves the previous chart as it was
-        ChartCount count =
-            computeChart(kind, s.drawFile().readAll(), s.windowStart(), s.endDay, s.weekdayFilter(), s.messages());
+        ChartCount count = computeChart(kind, usableDraws(s.drawFile().readAll()), s.windowStart(), s.endDay,
+                                        s.weekdayFilter(), s.messages());
         if (count.start)
             s.aktDatum = *count.start;
         if (count.end)
@@ -156,7 +163,7 @@ void searchTipsInDb(Session& s, int minimum, const TipStop& onStop)
     TipSheet& sheet = s.sheet();
     bool toEnd = true;
     s.drawFile().scan([&](const Draw& d) {
-        if (!window.contains(d.datum) || !searched(filter, d.datum))
+        if (!window.contains(d.datum) || !searched(filter, d.datum) || drawDamage(d))
             return true;
         s.current.datum1 = d.datum;
         s.current.zahl = numbersOf(d);

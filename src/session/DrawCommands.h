@@ -19,8 +19,9 @@ int evaluateForDate(Session& s);
 
 // Next and previous draw past the weekdays whose box is clear: make it
 // current, move DateTimePicker1 to it and check the tips.
-void stepForward(Session& s);
-void stepBack(Session& s);
+// Each returns false when it stayed where it was: no draw lay in that direction.
+bool stepForward(Session& s);
+bool stepBack(Session& s);
 
 // Runs a chart over the date window (or the tip distribution) and shows it.
 void showChart(Session& s, ChartKind kind);

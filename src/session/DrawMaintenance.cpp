@@ -14,8 +14,7 @@ namespace {
 
 std::vector<Draw> storedDraws(const Session& s)
 {
-    const DrawFile file = s.drawFile();
-    return file.exists() ? file.readAll() : std::vector<Draw>{};
+    return s.drawFile().readAll();
 }
 
 } // namespace
@@ -37,8 +36,11 @@ std::vector<std::string> findingTexts(const std::vector<CalendarFinding>& findin
         case CalendarFinding::Kind::Weekday:
             what = Text::FindingWeekday;
             break;
+        case CalendarFinding::Kind::Damaged:
+            what = Text::FindingDamaged;
+            break;
         }
-        lines.push_back(text(what, {formatDate(f.day)}));
+        lines.push_back(text(what, {formatDate(f.day), f.damage}));
     }
     return lines;
 }
@@ -115,7 +117,7 @@ std::string deleteQuestion(const Session& s)
 
 bool deleteShownDraw(Session& s)
 {
-    if (s.current.datum1 < kFirstDrawDay || !s.drawFile().exists() || s.drawFile().readAll().empty()) {
+    if (s.current.datum1 < kFirstDrawDay || s.drawFile().readAll().empty()) {
         s.ports().dialogs->information(text(Text::NothingToDelete));
         return false;
     }
@@ -166,7 +168,8 @@ std::vector<std::string> findingLines(const std::vector<CalendarFinding>& findin
 {
     std::vector<std::string> lines;
     for (const CalendarFinding& f : findings)
-        lines.push_back(std::string(findingName(f.kind)) + ": " + formatDate(f.day));
+        lines.push_back(std::string(findingName(f.kind)) + ": " + formatDate(f.day) +
+                        (f.damage.empty() ? "" : " " + f.damage));
     return lines;
 }
 

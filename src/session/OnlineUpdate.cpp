@@ -20,8 +20,7 @@ bool isBlankLine(const std::string& line)
 UpdateInput prepareUpdate(Session& s)
 {
     const DrawFile file = s.drawFile();
-    if (!file.exists())
-        file.createEmpty();
+    file.createEmpty();
     const std::vector<Draw> draws = file.readAll();
     UpdateInput in;
     in.drawFilePath = s.drawFilePath();

@@ -109,7 +109,7 @@ void newTicketNumber(Session& s, int row)
 {
     const Opt key = ticketOption(row);
     const DrawFile file(s.form5.home + s.form5.zahlenfile);
-    const std::vector<Draw> draws = file.exists() ? file.readAll() : std::vector<Draw>{};
+    const std::vector<Draw> draws = file.readAll();
     s.options().setText(key, ticketText(zf::newTicketNumber(s.random(), draws)));
 }
 

@@ -1,5 +1,7 @@
 #include "session/Session.h"
 
+#include "ground/AtomicFile.h"
+#include "ground/Error.h"
 #include "ground/Formats.h"
 #include "session/DrawCommands.h"
 #include "session/Settings.h"
@@ -76,7 +78,14 @@ void Session::prepareStart(const std::string& programDir)
         m_options.setText(Opt::ProxyPortEdit, "80");
 
     zahlenFile = "ZahlenSN.dat";
-    migrateOldDrawFile(home, zahlenFile);
+    removeStaleTemporaries(home, {zahlenFile + "~", "Zahlen.da~", zahlenFile + ".tmp~", "Tipp.txt.tmp~"});
+    // a damaged old file costs its bad records, never the start
+    try {
+        if (const auto skipped = migrateOldDrawFile(home, zahlenFile))
+            m_ports.dialogs->information(*skipped);
+    } catch (const Error& e) {
+        m_ports.dialogs->error(e.what());
+    }
 
     m_random.setSeed(m_ports.clock->clockSeed());
     aktDatum = windowStart();
@@ -86,6 +95,11 @@ void Session::prepareStart(const std::string& programDir)
 void Session::runStartAnalyses()
 {
     evaluateForDate(*this);
+    try {
+        drawFile().createEmpty();
+    } catch (const IoError&) {
+        // a folder the user may not write to: the history stays empty all the same
+    }
     showChart(*this, ChartKind::Numbers);
 }
 

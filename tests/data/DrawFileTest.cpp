@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <fstream>
+#include <sys/stat.h>
+
 using namespace zf;
 using namespace zf::test;
 
@@ -99,10 +103,57 @@ TEST(DrawFile, FailedRewriteLeavesTheOldFile)
     EXPECT_EQ(dir.read("ZahlenSN.dat"), before);
 }
 
-TEST(DrawFile, MissingFileIsAnIoErrorForScans)
+TEST(DrawFile, AnAbsentFileIsAnEmptyHistoryAndNoLinkTargetIsCreated)
 {
     TempDir dir;
-    EXPECT_THROW(DrawFile(dir.file("none.dat")).readAll(), IoError);
+    EXPECT_TRUE(DrawFile(dir.file("none.dat")).readAll().empty());
+    std::filesystem::create_symlink(dir.file("target.dat"), dir.file("link.dat"));
+    const DrawFile link(dir.file("link.dat"));
+    EXPECT_TRUE(link.absent());
+    EXPECT_TRUE(link.readAll().empty());
+    link.createEmpty();
+    EXPECT_FALSE(std::filesystem::exists(dir.file("target.dat")));
+}
+
+TEST(DrawFile, RefusesWhatIsNoRegularFileOrTooLargeWithItsName)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.file("folder"));
+    std::filesystem::create_symlink("/dev/zero", dir.file("zero"));
+    std::filesystem::create_symlink(dir.file("loop"), dir.file("loop"));
+    std::ofstream(dir.file("huge")).close();
+    std::filesystem::resize_file(dir.file("huge"), kMaxDrawFileBytes + kRecordSize); // sparse
+    for (const char* name : {"fifo", "folder", "zero", "loop", "huge"}) {
+        try {
+            DrawFile(dir.file(name)).readAll();
+            ADD_FAILURE() << name << " was read";
+        } catch (const IoError& e) {
+            EXPECT_NE(std::string(e.what()).find(dir.file(name)), std::string::npos) << e.what();
+        }
+    }
+}
+
+TEST(DrawFile, DamageIsNamedForEveryKindOfBadValue)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"09.11.2023 1 2 3 4 5 6 D1", ""},
+        {"09.11.2023 1 2 3 4 5 255 D1", "Zahl 255"},
+        {"09.11.2023 0 2 3 4 5 6 D1", "Zahl 0"},
+        {"09.11.2023 7 2 3 4 5 7 D1", "Zahl 7 doppelt"},
+        {"09.11.2023 1 2 3 4 5 6 D255", "Traumzahl 255"},
+        {"09.11.2023 1 2 3 4 5 6 D0", "Traumzahl 0"},
+    };
+    for (const auto& [line, damage] : cases)
+        EXPECT_EQ(drawDamage(drawFromText(line)).value_or(""), damage) << line;
+    Draw d = drawFromText("09.11.2023 1 2 3 4 5 6 D1");
+    for (const double bad : {std::nan(""), 1e300, -1.0, 0.5, double(dayFromCivil(2201, 1, 1))}) {
+        d.datum = bad;
+        EXPECT_TRUE(drawDamage(d).has_value()) << bad;
+    }
+    d.datum = dayFromCivil(1900, 1, 1);
+    EXPECT_FALSE(drawDamage(d).has_value());
+    EXPECT_EQ(usableDraws({d, drawFromText("09.11.2023 1 2 3 4 5 6 D9")}).size(), 1u);
 }
 
 TEST(DrawFile, WritesCountGenerations)
@@ -125,7 +176,7 @@ TEST(Migration, CopiesOldRecordsOnceWithZeroTicketDigits)
         old.append(reinterpret_cast<char*>(raw), kOldRecordSize);
     }
     dir.write("Zahlen.dat", old);
-    EXPECT_TRUE(migrateOldDrawFile(dir.home(), "ZahlenSN.dat"));
+    EXPECT_FALSE(migrateOldDrawFile(dir.home(), "ZahlenSN.dat")); // nothing skipped
     const std::string fresh = dir.read("ZahlenSN.dat");
     ASSERT_EQ(fresh.size(), 48u);
     for (int r = 0; r < 2; ++r) {
@@ -135,6 +186,29 @@ TEST(Migration, CopiesOldRecordsOnceWithZeroTicketDigits)
     EXPECT_FALSE(migrateOldDrawFile(dir.home(), "ZahlenSN.dat"));
     EXPECT_EQ(dir.read("ZahlenSN.dat"), fresh);
     EXPECT_EQ(dir.read("Zahlen.dat"), old);
+}
+
+TEST(Migration, CopiesTheUsableRecordsAndNamesEachSkippedOne)
+{
+    TempDir dir;
+    std::string old;
+    for (const char* t : {"06.11.2023 1 2 3 4 5 6 D1", "09.11.2023 1 2 3 4 5 255 D1", "13.11.2023 1 2 3 4 5 6 D9",
+                          "16.11.2023 3 11 17 25 33 40 D2"}) {
+        unsigned char raw[kRecordSize];
+        encodeDraw(drawFromText(t), raw);
+        old.append(reinterpret_cast<char*>(raw), kOldRecordSize);
+    }
+    old += "tail"; // a piece shorter than a record
+    dir.write("Zahlen.dat", old);
+    const auto report = migrateOldDrawFile(dir.home(), "ZahlenSN.dat");
+    ASSERT_TRUE(report);
+    for (const char* named : {"Zahlen.dat", " 2 ", "09.11.2023 (Zahl 255)", "13.11.2023 (Traumzahl 9)"})
+        EXPECT_NE(report->find(named), std::string::npos) << named << " in " << *report;
+    const auto kept = DrawFile(dir.file("ZahlenSN.dat")).readAll();
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[1], drawFromText("16.11.2023 3 11 17 25 33 40 D2"));
+    EXPECT_EQ(dir.read("Zahlen.dat"), old);
+    EXPECT_FALSE(migrateOldDrawFile(dir.home(), "ZahlenSN.dat")); // reported once
 }
 
 TEST(Migration, NothingToDoWithoutOldFile)

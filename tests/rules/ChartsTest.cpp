@@ -244,10 +244,11 @@ TEST_F(ChartsFixture, WorkingDrawAndWindowFields)
 
 TEST_F(ChartsFixture, GroupChartsCountAsTheDrawCheckDoes)
 {
-    // the last draw holds 12 twice: the check counts a number drawn in two slots twice
+    // the last draw holds 12 twice: a damaged record, which no chart counts
     draws({"09.11.2023 1 2 3 4 5 6 D1", "13.11.2023 11 12 13 14 30 31 Z13 D2", "16.11.2023 37 38 39 40 20 21 D3",
            "20.11.2023 7 8 9 25 26 27 D4", "23.11.2023 12 12 17 33 34 35 D5"});
-    const std::vector<Draw> all = app.drawFile().readAll();
+    const std::vector<Draw> all = usableDraws(app.drawFile().readAll());
+    ASSERT_EQ(all.size(), 4u);
     for (ChartKind kind : {ChartKind::Pairs, ChartKind::Triples, ChartKind::Quads}) {
         const int size = kind == ChartKind::Pairs ? 2 : kind == ChartKind::Triples ? 3 : 4;
         const int lastStart = kind == ChartKind::Pairs ? 39 : 38;
@@ -279,15 +280,15 @@ TEST_F(ChartsFixture, GroupChartsCountAsTheDrawCheckDoes)
     }
     showChart(app, ChartKind::Pairs);
     EXPECT_EQ(nonZero(app.chart()).substr(0, 19), "1:1 2:1 3:1 4:1 5:1");
-    // 12 drawn twice makes 11-12 and 12-13 count in the last draw too
-    EXPECT_NE(nonZero(app.chart()).find("11:2 12:2 13:1"), std::string::npos);
+    EXPECT_NE(nonZero(app.chart()).find("11:1 12:1 13:1"), std::string::npos);
 }
 
-TEST_F(ChartsFixture, MissingDrawFileFailsAndKeepsTheChart)
+TEST_F(ChartsFixture, UnreadableDrawFileFailsAndKeepsTheChart)
 {
     draws({"09.11.2023 5 6 7 8 20 33 D3"});
     showChart(app, ChartKind::Pairs);
     std::filesystem::remove(app.drawFilePath());
+    std::filesystem::create_directory(app.drawFilePath());
     EXPECT_THROW(showChart(app, ChartKind::Numbers), IoError);
     EXPECT_EQ(nonZero(app.chart()), "5:1 6:1 7:1");
     EXPECT_EQ(feedback.busyDepth, 0);

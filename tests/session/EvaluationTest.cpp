@@ -77,6 +77,9 @@ TEST(Evaluation, MissingOrEmptyDrawFile)
     f.app.drawLabels.label29 = "old";
     EXPECT_EQ(evaluateForDate(f.app), 0);
     EXPECT_EQ(f.dialogs.shown, std::vector<std::string>{"Lesen Sie zuerst die Daten der Ziehungen ein"});
+    EXPECT_FALSE(f.app.drawFile().exists()); // reading creates nothing; start-up does
+    f.dialogs.shown.clear();
+    f.app.runStartAnalyses();
     ASSERT_TRUE(f.app.drawFile().exists());
     EXPECT_TRUE(f.app.drawFile().readAll().empty());
 

@@ -164,8 +164,12 @@ TEST(TicketNumbers, EmptyAndMissingDrawFiles)
     f.draws({});
     preparePrintDialog(f.app);
     EXPECT_EQ(ticketSearch(f.app, 1), "Losnummer noch nie als Joker Gewinnzahl gezogen");
-    f.app.form5.zahlenfile = "missing.dat";
+    f.app.form5.zahlenfile = "missing.dat"; // an empty history
+    EXPECT_EQ(ticketSearch(f.app, 1), "Losnummer noch nie als Joker Gewinnzahl gezogen");
+    std::filesystem::create_directory(f.app.form5.home + "folder.dat");
+    f.app.form5.zahlenfile = "folder.dat";
     EXPECT_THROW(ticketSearch(f.app, 1), IoError);
+    f.app.form5.zahlenfile = "missing.dat";
     // a new number needs no draw file
     newTicketNumber(f.app, 3);
     EXPECT_EQ(f.app.options().text(Opt::Joker3Zahl).size(), 6u);

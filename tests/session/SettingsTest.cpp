@@ -250,16 +250,41 @@ TEST_F(StartFixture, MessageCatalogueFollowsTheStoredLanguage)
     dir.write("land/meldungen.txt.de", "\xEF\xBB\xBFnull\r\neins\r\n\r\ndrei");
     dir.write("land/meldungen.txt.en", "zero\n");
     Session app(ports());
-    EXPECT_EQ(app.msg(Msg::NumbersTitle), "Memo2");
-    EXPECT_EQ(app.msg(Msg::Draws), "");
+    const std::string builtIn = "H\xC3\xA4ufigkeit der Zahlen";
+    EXPECT_EQ(app.msg(Msg::NumbersTitle), builtIn);
+    EXPECT_EQ(app.msg(Msg::Draws), "Ziehungen");
     app.prepareStart(dir.home());
     EXPECT_EQ(app.msg(Msg::NumbersTitle), "null");
-    EXPECT_EQ(app.msg(Msg::AverageCrossSum), "");
     EXPECT_EQ(app.msg(Msg::DreamTitle), "drei");
+    // what the catalogue lacks or leaves blank is never shown blank
+    EXPECT_EQ(app.msg(Msg::AverageCrossSum), Messages::builtIn()[2]);
+    EXPECT_EQ(app.msg(Msg::GameName), Messages::builtIn().back());
     EXPECT_EQ(app.messages()[99], "");
 
-    store.values["Sprache"] = 42; // no handler: placeholder stays
-    Session other(ports());
-    other.prepareStart(dir.home());
-    EXPECT_EQ(other.msg(Msg::NumbersTitle), "Memo2");
+    for (const int sprache : {42, 3}) { // no handler; a language without files
+        store.values["Sprache"] = sprache;
+        Session other(ports());
+        other.prepareStart(dir.home());
+        EXPECT_EQ(other.msg(Msg::NumbersTitle), builtIn) << sprache;
+    }
+    // a catalogue that is a folder
+    std::filesystem::remove(dir.file("land/meldungen.txt.de"));
+    std::filesystem::create_directories(dir.file("land/meldungen.txt.de"));
+    store.values["Sprache"] = 0;
+    Session folder(ports());
+    folder.prepareStart(dir.home());
+    EXPECT_EQ(folder.msg(Msg::NumbersTitle), builtIn);
+}
+
+TEST_F(StartFixture, StartUpRemovesTheTemporariesOfAnInterruptedWrite)
+{
+    const char* const names[] = {"ZahlenSN.dat~", "Zahlen.da~", "ZahlenSN.dat.tmp~", "Tipp.txt.tmp~"};
+    for (const char* name : names)
+        dir.write(name, "half");
+    dir.write("Meine.ztp", "kept");
+    Session app(ports());
+    app.prepareStart(dir.home());
+    for (const char* name : names)
+        EXPECT_FALSE(std::filesystem::exists(dir.file(name))) << name;
+    EXPECT_EQ(dir.read("Meine.ztp"), "kept");
 }

@@ -40,6 +40,7 @@ int main(int argc, char** argv)
     form5.attach(app);
 
     zf::TForm1 window(app, zf::programDirectory(), QApplication::arguments().mid(1));
+    window.setForms({&form6, &form5});
     feedback.attach(window);
     window.show();
     return qapp.exec();

@@ -142,6 +142,8 @@ Aktualizuj
 Pobierz losowania z serwera aktualizacji
 Obliczenia
 
+Statystyka
+
 Preferuj liczby, które często tworzą pary
 
 najrzadsze
@@ -177,6 +179,8 @@ Preferuj sąsiadów liczb z ostatniego losowania
 Unikaj liczb 1-12 (miesiące, często typowane przez graczy datami)
 
 Zmniejsz wagę liczb 1-31 (daty)  -  rzadziej w zakładzie
+
+Optymalizacja kuponu
 
 Optymalizacja zakładów względem siebie na kuponie
 
@@ -222,6 +226,8 @@ losowaniach
 
 Wliczaj liczbę dodatkową do trafień
 
+Matematyka
+
 Te warunki obowiązują w każdym wierszu zakładu
 
 Wymuś jedną parę w zakładzie
@@ -254,9 +260,13 @@ w zakładzie
 
 <a href="#">Rozkład sum z poprzednich losowań pokazuje wykres „Suma”</a>
 
+Liczba marzeń
+
 Twórz przy obliczaniu także liczby marzeń
 
 Opcja liczby marzeń
+
+Ogólne
 
 Używaj w zakładzie tylko preferowanych liczb!
 

@@ -142,6 +142,8 @@ Actualizar
 Descargar sorteos del servidor de actualización
 Cálculo
 
+Estadística
+
 Preferir números que forman pares a menudo
 
 más raros
@@ -177,6 +179,8 @@ Preferir vecinos de los números del último sorteo
 Evitar los números 1-12 (meses, muy jugados por quien apuesta fechas)
 
 Reducir el peso de los números 1-31 (fechas)  -  menos presentes en la apuesta
+
+Optimización del boleto
 
 Optimización de las apuestas entre sí en el boleto
 
@@ -222,6 +226,8 @@ sorteos
 
 Contar el número complementario en los aciertos
 
+Matemática
+
 Estas condiciones se aplican a cada fila de apuesta
 
 Forzar un par por apuesta
@@ -254,9 +260,13 @@ en la apuesta
 
 <a href="#">El gráfico Suma muestra cómo se reparten las sumas de los sorteos pasados</a>
 
+Número sueño
+
 Crear también los números sueño al calcular
 
 Opción número sueño
+
+General
 
 ¡Usar solo los números preferidos para la apuesta!
 

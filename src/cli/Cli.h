@@ -48,6 +48,7 @@ CLI::App* declareDelete(CLI::App& cli);
 CLI::App* declareImport(CLI::App& cli);
 CLI::App* declareExport(CLI::App& cli);
 CLI::App* declareCheck(CLI::App& cli);
+CLI::App* declareTexts(CLI::App& cli);
 
 int cmdDraws(Context& c);
 int cmdSettings(Context& c);
@@ -68,6 +69,7 @@ int cmdDelete(Context& c);
 int cmdImport(Context& c);
 int cmdExport(Context& c);
 int cmdCheck(Context& c);
+int cmdTexts(Context& c);
 
 // Shared by the evaluation commands: the --date option sets DateTimePicker1;
 // the draw and "QS:" lines; one line per tip row.

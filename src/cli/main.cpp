@@ -173,6 +173,7 @@ int run(int argc, char** argv)
         {declareImport(cli), cmdImport},
         {declareExport(cli), cmdExport},
         {declareCheck(cli), cmdCheck},
+        {declareTexts(cli), cmdTexts},
     };
     try {
         cli.parse(argc, argv);

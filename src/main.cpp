@@ -46,6 +46,7 @@ int main(int argc, char** argv)
     zksForm.attach(app);
 
     zf::TForm1 window(app, zf::programDirectory(), QApplication::arguments().mid(1));
+    window.setForms({&form6, &form5, &zksForm});
     feedback.attach(window);
     window.show();
     return qapp.exec();

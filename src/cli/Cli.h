@@ -78,6 +78,7 @@ CLI::App* declareCheck(CLI::App& cli);
 CLI::App* declareSubmit(CLI::App& cli);
 CLI::App* declareBacktest(CLI::App& cli);
 CLI::App* declareRepeats(CLI::App& cli);
+CLI::App* declareTexts(CLI::App& cli);
 
 int cmdDraws(Context& c);
 int cmdSettings(Context& c);
@@ -101,6 +102,7 @@ int cmdCheck(Context& c);
 int cmdSubmit(Context& c);
 int cmdBacktest(Context& c);
 int cmdRepeats(Context& c);
+int cmdTexts(Context& c);
 
 // Shared by the evaluation commands: the --date option sets DateTimePicker1;
 // the draw and "QS:" lines; one line per tip row.

@@ -208,6 +208,7 @@ int run(int argc, char** argv)
         {declareSubmit(cli), cmdSubmit},
         {declareBacktest(cli), cmdBacktest},
         {declareRepeats(cli), cmdRepeats},
+        {declareTexts(cli), cmdTexts},
     };
     try {
         cli.parse(argc, argv);

@@ -96,4 +96,31 @@ bool isValidUtf8(std::string_view bytes)
     return true;
 }
 
+std::string utf8ToUtf16Le(std::string_view utf8)
+{
+    std::string out;
+    auto unit = [&out](char32_t u) {
+        out += static_cast<char>(u & 0xFF);
+        out += static_cast<char>(u >> 8);
+    };
+    for (size_t i = 0; i < utf8.size();) {
+        char32_t cp = 0;
+        const size_t len = decodeOne(utf8, i, cp);
+        if (len == 0) {
+            const std::string one = cp1252ToUtf8(utf8.substr(i, 1));
+            decodeOne(one, 0, cp);
+            i += 1;
+        } else {
+            i += len;
+        }
+        if (cp >= 0x10000) {
+            unit(0xD800 + ((cp - 0x10000) >> 10));
+            unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            unit(cp);
+        }
+    }
+    return out;
+}
+
 } // namespace zf

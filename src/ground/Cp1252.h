@@ -12,5 +12,8 @@ std::string cp1252ToUtf8(std::string_view bytes);
 // UTF-8 are taken as Windows-1252 already.
 std::string utf8ToCp1252(std::string_view utf8);
 bool isValidUtf8(std::string_view bytes);
+// UTF-16 little-endian without byte-order mark; invalid bytes count as
+// Windows-1252.
+std::string utf8ToUtf16Le(std::string_view utf8);
 
 } // namespace zf

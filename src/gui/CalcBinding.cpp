@@ -4,6 +4,7 @@
 #include "gui/JobRunner.h"
 #include "gui/LottotippPage.h"
 #include "gui/MainWindow.h"
+#include "gui/TextWalk.h"
 #include "session/Calculation.h"
 #include "session/Session.h"
 
@@ -68,13 +69,9 @@ void CalcBinding::setButtonText(const QString& text)
 {
     m_button->setText(text);
     // "Tipps &berechnen" and the menu's "&Berechnen" share Alt+B, the stop
-    // caption's Alt+A is "&Aktualisieren"'s; two owners of a key only move
-    // the focus between them. The menu keeps the key: "&Berechnen" runs the
-    // same command (setText takes the key back each time).
-    const QKeySequence key = QKeySequence::mnemonic(text);
-    for (QAction* a : m_window.menuBar()->actions())
-        if (!key.isEmpty() && QKeySequence::mnemonic(a->text()) == key)
-            m_button->setShortcut(QKeySequence());
+    // caption's Alt+A is "&Aktualisieren"'s: the menu keeps the key, it runs
+    // the same command (setText takes the key back each time)
+    keepMenuMnemonics(m_button);
 }
 
 void CalcBinding::holdCommands(bool hold)

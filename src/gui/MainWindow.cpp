@@ -16,6 +16,7 @@
 #include "gui/PageScaler.h"
 #include "gui/PrintBinding.h"
 #include "gui/QtTexts.h"
+#include "gui/TextWalk.h"
 #include "gui/TipSheetView.h"
 #include "gui/UpdateBinding.h"
 #include "session/PrintCommands.h"
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -38,18 +40,24 @@ namespace zf {
 
 namespace {
 
-// Menu order of the languages with their handler's name and `Sprache`.
+// The language menu: caption, object name and handler, in the order of
+// the language table.
 struct LanguageItem {
     const char* caption;
     const char* objectName;
-    int sprache;
+    void (TForm1::*handler)();
 };
-const LanguageItem kLanguages[] = {
-    {"Deutsch", "Deutsch1", 0},         {"Französisch", "Franzsisch1", 2},
-    {"Italienisch", "Italienisch1", 9}, {"Englisch", "Englisch1", 1},
-    {"Spanisch", "Spanisch1", 3},       {"Türkisch", "Trkisch1", 4},
-    {"Russisch", "Russisch1", 5},       {"Polnisch", "Polnisch1", 8},
-    {"Tschechisch", "schechisch1", 7},  {"Niederländisch", "Niederlndisch1", 6},
+const LanguageItem kLanguageItems[] = {
+    {"Deutsch", "Deutsch1", &TForm1::Deutsch1Click},
+    {"Französisch", "Franzsisch1", &TForm1::Franzsisch1Click},
+    {"Italienisch", "Italienisch1", &TForm1::Italienisch1Click},
+    {"Englisch", "Englisch1", &TForm1::Englisch1Click},
+    {"Spanisch", "Spanisch1", &TForm1::Spanisch1Click},
+    {"Türkisch", "Trkisch1", &TForm1::Trkisch1Click},
+    {"Russisch", "Russisch1", &TForm1::Russisch1Click},
+    {"Polnisch", "Polnisch1", &TForm1::Polnisch1Click},
+    {"Tschechisch", "schechisch1", &TForm1::schechisch1Click},
+    {"Niederländisch", "Niederlndisch1", &TForm1::Niederlndisch1Click},
 };
 
 QAction* addNamedAction(QMenu* menu, const QString& objectName, const QString& text)
@@ -112,6 +120,11 @@ TForm1::TForm1(Session& app, QString home, QStringList args, QWidget* parent)
     resize(o.integer(Opt::width), o.integer(Opt::height));
     m_qtTexts = new QtTexts(this);
     loadQtTranslations(o.integer(Opt::Sprache));
+    m_forms = {this};
+    app.addLanguageListener([self = QPointer<TForm1>(this)](LanguageTexts& texts) {
+        if (self)
+            self->applyLanguage(texts);
+    });
     app.options().addListener([self = QPointer<TForm1>(this)](int index) {
         if (self && index == zf::index(Opt::Sprache)) {
             self->markLanguage();
@@ -140,25 +153,96 @@ void TForm1::buildMenu()
     m_languages = new QActionGroup(this);
     // marked by markLanguage: a value outside 0..9 marks none
     m_languages->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-    for (const LanguageItem& item : kLanguages) {
+    for (size_t i = 0; i < std::size(kLanguageItems); ++i) {
+        const LanguageItem& item = kLanguageItems[i];
         QAction* a = addNamedAction(language, item.objectName, item.caption);
         a->setCheckable(true);
-        a->setData(item.sprache);
+        a->setData(kLanguages[i].sprache);
         m_languages->addAction(a);
-        connect(a, &QAction::triggered, this, [this, sprache = item.sprache] {
-            m_app.applyLanguage(sprache);
-            markLanguage();
-        });
+        connect(a, &QAction::triggered, this, item.handler);
     }
     QAction* separator = language->addSeparator();
     separator->setObjectName("N1");
     separator->setVisible(false);
     m_export = addNamedAction(language, "Export1", "Export");
+    connect(m_export, &QAction::triggered, this, &TForm1::Export1Click);
 
     QAction* close = menuBar()->addAction("S&chließen");
     close->setObjectName("Schlieen1");
     connect(close, &QAction::triggered, this, &QWidget::close);
     markLanguage();
+}
+
+void TForm1::setForms(const Forms& createdBefore)
+{
+    m_forms = createdBefore;
+    m_forms.append(this);
+}
+
+void TForm1::applyLanguage(LanguageTexts& texts)
+{
+    applyControlTexts(m_forms, texts.controls);
+    QWidget* group = m_options->control(index(Opt::RadioGroup1));
+    if (!texts.optionItems || !group)
+        return;
+    const auto buttons = group->findChildren<QRadioButton*>();
+    for (qsizetype i = 0; i < buttons.size() && i < qsizetype(texts.optionItems->size()); ++i)
+        buttons[i]->setText(qs((*texts.optionItems)[static_cast<size_t>(i)]));
+}
+
+void TForm1::chooseLanguage(int sprache)
+{
+    m_app.applyLanguage(sprache);
+    markLanguage();
+}
+
+void TForm1::Deutsch1Click()
+{
+    chooseLanguage(0);
+}
+void TForm1::Franzsisch1Click()
+{
+    chooseLanguage(2);
+}
+void TForm1::Italienisch1Click()
+{
+    chooseLanguage(9);
+}
+void TForm1::Englisch1Click()
+{
+    chooseLanguage(1);
+}
+void TForm1::Spanisch1Click()
+{
+    chooseLanguage(3);
+}
+void TForm1::Trkisch1Click()
+{
+    chooseLanguage(4);
+}
+void TForm1::Russisch1Click()
+{
+    chooseLanguage(5);
+}
+void TForm1::Polnisch1Click()
+{
+    chooseLanguage(8);
+}
+void TForm1::schechisch1Click()
+{
+    chooseLanguage(7);
+}
+void TForm1::Niederlndisch1Click()
+{
+    chooseLanguage(6);
+}
+
+void TForm1::Export1Click()
+{
+    runGuarded(m_app, [&] {
+        if (const auto path = m_app.ports().dialogs->saveFileName({"Textdatei", "*.txt", "txt", ""}))
+            writeTextExport(*path, collectControlTexts(m_forms));
+    });
 }
 
 bool TForm1::loadQtTranslations(int sprache)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/TextWalk.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
@@ -54,6 +56,11 @@ public:
     bool loadQtTranslations(int sprache);
     QtTexts& qtTexts() const { return *m_qtTexts; }
 
+    // The forms the application created before this window, in creation
+    // order: the language walk visits them and then this window.
+    void setForms(const Forms& createdBefore);
+    const Forms& forms() const { return m_forms; }
+
     // True once the start-up sequence has run (successfully or not).
     bool started() const { return m_started; }
     // The window height the tab-page fonts were last scaled for.
@@ -63,6 +70,19 @@ public slots:
     // The "Online" exit of the print settings dialog: the tips go to the automation program.
     void OnlineTippClick();
     void AutoWebScript();
+    void Deutsch1Click();
+    void Franzsisch1Click();
+    void Italienisch1Click();
+    void Englisch1Click();
+    void Spanisch1Click();
+    void Trkisch1Click();
+    void Russisch1Click();
+    void Polnisch1Click();
+    void schechisch1Click();
+    void Niederlndisch1Click();
+    // Writes the current control texts as base file and, beside it with
+    // ".trans" appended, as translation file.
+    void Export1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -75,6 +95,8 @@ private:
     void finishStart();
     void buildMenu();
     void markLanguage();
+    void chooseLanguage(int sprache);
+    void applyLanguage(LanguageTexts& texts);
     bool normalState() const;
 
     Session& m_app;
@@ -95,6 +117,7 @@ private:
     QAction* m_export = nullptr;
     QActionGroup* m_languages = nullptr;
     QtTexts* m_qtTexts = nullptr;
+    Forms m_forms;
     PageScaler* m_scaler = nullptr;
     int m_designHeight = 0; // the height at the first show: the scale 1
     bool m_shown = false;

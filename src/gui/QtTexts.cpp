@@ -1,6 +1,6 @@
 #include "gui/QtTexts.h"
 
-#include "session/Session.h"
+#include "data/LanguageFiles.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -18,7 +18,7 @@ QtTexts::~QtTexts()
 
 QString QtTexts::code(int sprache)
 {
-    const QString c = QString::fromLatin1(Session::languageCode(sprache) ? Session::languageCode(sprache) : "de");
+    const QString c = QString::fromLatin1(languageCode(sprache) ? languageCode(sprache) : "de");
     return c == "sp" ? "es" : c == "cz" ? "cs" : c;
 }
 

@@ -19,20 +19,17 @@ void CurrentDraw::setFrom(const Draw& d, int index)
 
 Session::Session(const Ports& ports) : m_ports(ports.withDefaults()) {}
 
-const char* Session::languageCode(int sprache)
-{
-    static const char* const codes[] = {"de", "en", "fr", "sp", "tr", "ru", "nl", "cz", "pl", "it"};
-    return sprache >= 0 && sprache < 10 ? codes[sprache] : nullptr;
-}
-
 void Session::applyLanguage(int sprache)
 {
     const char* code = languageCode(sprache);
     if (!code)
         return;
-    // The control texts follow with the language switch; the catalogue is
-    // what the core needs.
-    m_messages.load(home + "land/meldungen.txt." + code);
+    if (auto controls = ControlTexts::load(baseTextFile(home), code)) {
+        LanguageTexts texts{std::move(*controls), readTextLines(optionItemsFile(home, code))};
+        for (const auto& l : m_languageListeners)
+            l(texts);
+        m_messages.load(messageFile(home, code));
+    }
     m_options.setInt(Opt::Sprache, sprache);
 }
 

@@ -3,6 +3,7 @@
 #include "data/Chart.h"
 #include "data/DrawCache.h"
 #include "data/DrawFile.h"
+#include "data/LanguageFiles.h"
 #include "data/Messages.h"
 #include "data/NumberSelection.h"
 #include "data/Options.h"
@@ -88,9 +89,12 @@ public:
     // Shutdown: writes every stored value in save order.
     void saveSettings(bool windowNormal);
 
-    // Applies language `sprache` (0..9); other values change nothing.
+    // Applies language `sprache` (0..9) and remembers it; other values
+    // change nothing. Without the base file no text changes. The listeners
+    // (the window) set the control texts and the option items first, then
+    // the catalogue follows.
     void applyLanguage(int sprache);
-    static const char* languageCode(int sprache);
+    void addLanguageListener(std::function<void(LanguageTexts&)> l) { m_languageListeners.push_back(std::move(l)); }
 
     std::string drawFilePath() const { return home + zahlenFile; }
     DrawFile drawFile() const { return DrawFile(drawFilePath()); }
@@ -134,6 +138,7 @@ private:
     Options m_options;
     TipSheet m_sheet;
     Messages m_messages;
+    std::vector<std::function<void(LanguageTexts&)>> m_languageListeners;
     Random m_random;
     ChartData m_chart;
     DrawCache m_drawCache;

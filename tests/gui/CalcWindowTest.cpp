@@ -42,6 +42,7 @@ struct Program {
     {
         QDir().mkpath(dir.path() + "/land");
         QFile::copy(ZF_SOURCE_DIR "/data/land/meldungen.txt.de", dir.path() + "/land/meldungen.txt.de");
+        QFile::copy(ZF_SOURCE_DIR "/data/land/bezeichch.txt", dir.path() + "/land/bezeichch.txt");
         DrawFile((dir.path() + "/ZahlenSN.dat").toStdString()).rewrite(test::randomDraws(200, 9), "t.tmp");
         feedback.attach(window);
         window.show();

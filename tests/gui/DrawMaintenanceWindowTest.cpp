@@ -52,6 +52,7 @@ struct Program {
     {
         QDir().mkpath(dir.path() + "/land");
         QFile::copy(ZF_SOURCE_DIR "/data/land/meldungen.txt.de", dir.path() + "/land/meldungen.txt.de");
+        QFile::copy(ZF_SOURCE_DIR "/data/land/bezeichch.txt", dir.path() + "/land/bezeichch.txt");
         if (!draws.empty())
             test::writeDrawFile((dir.path() + "/ZahlenSN.dat").toStdString(), draws);
         clock.day = *parseDate("14.11.2023");

@@ -40,6 +40,7 @@ class TipSheetViewTest : public QObject {
             form6.attach(app);
             QDir().mkpath(qs(dir.file("land")));
             QFile::copy(ZF_SOURCE_DIR "/data/land/meldungen.txt.de", qs(dir.file("land/meldungen.txt.de")));
+            QFile::copy(ZF_SOURCE_DIR "/data/land/bezeichch.txt", qs(dir.file("land/bezeichch.txt")));
             writeDrawFile(dir.file("ZahlenSN.dat"), {"06.11.2023 1 2 3 4 5 6 D1", "09.11.2023 3 12 19 25 33 40 D2"});
             window.show();
             QTRY_VERIFY(window.started());

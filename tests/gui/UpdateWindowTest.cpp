@@ -55,6 +55,7 @@ struct Program {
     {
         QDir().mkpath(dir.path() + "/land");
         QFile::copy(ZF_SOURCE_DIR "/data/land/meldungen.txt.de", dir.path() + "/land/meldungen.txt.de");
+        QFile::copy(ZF_SOURCE_DIR "/data/land/bezeichch.txt", dir.path() + "/land/bezeichch.txt");
         clock.day = published.empty() ? *parseDate("01.12.2023") : static_cast<int>(published.back().datum) + 1;
         http.answer = [this](const HttpRequest& r) -> HttpResponse {
             if (delayMs)

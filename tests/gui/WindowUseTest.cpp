@@ -64,6 +64,7 @@ struct Program {
         form6.attach(app);
         QDir().mkpath(qs(dir.file("land")));
         QFile::copy(ZF_SOURCE_DIR "/data/land/meldungen.txt.de", qs(dir.file("land/meldungen.txt.de")));
+        QFile::copy(ZF_SOURCE_DIR "/data/land/bezeichch.txt", qs(dir.file("land/bezeichch.txt")));
         DrawFile(dir.file("ZahlenSN.dat")).rewrite(randomDraws(60, 5), "t.tmp");
         window = std::make_unique<TForm1>(app, qs(dir.home()));
         feedback.attach(*window);

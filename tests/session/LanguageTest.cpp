@@ -1,0 +1,68 @@
+#include "fakes/TempDir.h"
+#include "session/Session.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace zf;
+using namespace zf::test;
+
+namespace {
+
+struct LanguageFixture : ::testing::Test {
+    TempDir dir;
+    Session app{Ports{}};
+    std::vector<std::string> applied; // what the window was handed, one line per call
+
+    LanguageFixture()
+    {
+        std::filesystem::create_directories(dir.file("land"));
+        app.home = dir.home();
+        app.addLanguageListener([this](LanguageTexts& t) {
+            const auto found = t.controls.find("Form1", "Label1");
+            applied.push_back((found ? found->caption : "-") + "|" + (t.optionItems ? t.optionItems->front() : "-"));
+        });
+    }
+    void write(const std::string& name, const std::string& text) { dir.write("land/" + name, "\xEF\xBB\xBF" + text); }
+};
+
+} // namespace
+
+TEST_F(LanguageFixture, MissingBaseFileChangesNothing)
+{
+    write("meldungen.txt.en", "Frequency\r\n");
+    write("Radio1.txt.en", "random\r\n");
+    app.applyLanguage(1);
+    EXPECT_TRUE(applied.empty());
+    EXPECT_EQ(app.messages()[0], "Memo2");
+    EXPECT_EQ(app.messages().count(), 1);
+    EXPECT_EQ(app.options().integer(Opt::Sprache), 1) << "the choice is remembered all the same";
+}
+
+TEST_F(LanguageFixture, AppliesControlTextsItemsAndCatalogueByCode)
+{
+    write("bezeichch.txt", "Form1\r\nLabel1\r\nZahl\r\n\r\n1\r\n");
+    write("bezeichch.txt.it", "Numero\r\n\r\n");
+    write("Radio1.txt.it", "a caso\r\n");
+    write("meldungen.txt.it", "Frequenza\r\nEstrazioni\r\n");
+    write("bezeichch.txt.sp", "Número\r\n\r\n");
+    write("bezeichch.txt.cz", "Číslo\r\n\r\n");
+
+    app.applyLanguage(9);
+    EXPECT_EQ(app.options().integer(Opt::Sprache), 9);
+    EXPECT_EQ(app.messages()[1], "Estrazioni");
+
+    // no option items and no catalogue for these: both stay as they were
+    app.applyLanguage(3);
+    app.applyLanguage(7);
+    EXPECT_EQ(app.messages()[1], "Estrazioni");
+    // German has no translation file: the base file's texts
+    app.applyLanguage(0);
+    EXPECT_EQ(applied, (std::vector<std::string>{"Numero|a caso", "Número|-", "Číslo|-", "Zahl|-"}));
+
+    // values outside the table apply nothing
+    app.applyLanguage(10);
+    EXPECT_EQ(applied.size(), 4u);
+    EXPECT_EQ(app.options().integer(Opt::Sprache), 0);
+}

@@ -48,6 +48,24 @@ Online
 
 Anuluj
 
+Plik click-script Darnholms
+
+
+Wybierz click-script
+Parametry 
+
+ZAHL1
+
+TEXT1
+
+ZAHL2
+
+TEXT2
+
+OK
+
+Anuluj
+
 Zakład
 
 Darnholms Ziffrano  6 z 40 Somnara
@@ -342,6 +360,10 @@ Eksportuj plik CSV...
 Zapisz wszystkie losowania w pliku CSV
 Sprawdź kalendarz
 Znajdź brakujące, podwójne i błędnie datowane losowania
+Analiza historyczna parametrów od daty wybranej powyżej
+Obliczenia i wyniki od daty wybranej powyżej
+Analiza historyczna od daty wybranej powyżej
+
 Sprawdzanie kalendarza
 
 Opcje internetowe

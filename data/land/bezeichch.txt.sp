@@ -48,6 +48,24 @@ En línea
 
 Cancelar
 
+Archivo click-script de Darnholms
+
+
+Elegir un click-script
+Parámetros 
+
+ZAHL1
+
+TEXT1
+
+ZAHL2
+
+TEXT2
+
+OK
+
+Cancelar
+
 Apuesta
 
 Darnholms Ziffrano  6 de 40 Somnara
@@ -342,6 +360,10 @@ Exportar archivo CSV...
 Guardar todos los sorteos en un archivo CSV
 Revisar calendario
 Buscar sorteos que faltan, duplicados o con fecha errónea
+Análisis histórico de los parámetros desde la fecha elegida arriba
+Cálculo y aciertos desde la fecha elegida arriba
+Análisis histórico desde la fecha elegida arriba
+
 Revisión del calendario
 
 Opciones de Internet

@@ -8,6 +8,8 @@
 #include "session/Session.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QtCharts/QBarSet>
 #include <QtTest>
@@ -131,7 +133,9 @@ private slots:
     void aFailedChartGoesToTheErrorDisplay()
     {
         TForm1 window(app, QString::fromStdString(dir.home()));
+        // a folder where the draw file should be cannot be read
         QFile::remove(QString::fromStdString(app.drawFilePath()));
+        QDir().mkpath(QString::fromStdString(app.drawFilePath()));
         window.findChild<QAbstractButton*>("Button2")->click();
         QCOMPARE(dialogs.errors.size(), size_t(1));
         QCOMPARE(feedback.busyDepth, 0);

@@ -105,15 +105,15 @@ private slots:
         QTest::addColumn<int>("bars");
         QTest::addColumn<int>("step");
         // cross sums 100 and 101; 96 and 105; 96 and 161; 96 and 170; 21 and 225
-        QTest::newRow("2 bars") << QStringList{"09.11.2023 5 10 15 20 20 30 D1", "13.11.2023 5 10 15 20 21 30 D1"} << 2
+        QTest::newRow("2 bars") << QStringList{"09.11.2023 5 10 15 19 21 30 D1", "13.11.2023 5 10 15 20 21 30 D1"} << 2
                                 << 1;
-        QTest::newRow("10 bars") << QStringList{"09.11.2023 1 10 15 20 20 30 D1", "13.11.2023 10 10 15 20 20 30 D1"}
+        QTest::newRow("10 bars") << QStringList{"09.11.2023 1 10 15 20 21 29 D1", "13.11.2023 1 10 15 20 29 30 D1"}
                                  << 10 << 1;
         // two-digit and three-digit labels: 96..161
-        QTest::newRow("66 bars") << QStringList{"09.11.2023 1 10 15 20 20 30 D1", "13.11.2023 20 25 26 30 30 30 D1"}
+        QTest::newRow("66 bars") << QStringList{"09.11.2023 1 10 15 20 21 29 D1", "13.11.2023 20 25 26 29 30 31 D1"}
                                  << 66 << 5;
         // ten draws of the issue: sums 96..170
-        QTest::newRow("75 bars") << QStringList{"09.11.2023 1 10 15 20 20 30 D1", "13.11.2023 20 25 30 30 30 35 D1"}
+        QTest::newRow("75 bars") << QStringList{"09.11.2023 1 10 15 20 21 29 D1", "13.11.2023 20 25 29 30 31 35 D1"}
                                  << 75 << 5;
         QTest::newRow("205 bars") << QStringList{"09.11.2023 1 2 3 4 5 6 D1", "13.11.2023 35 36 37 38 39 40 D1"} << 205
                                   << 10;

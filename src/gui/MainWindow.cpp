@@ -26,15 +26,18 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 
 #include <algorithm>
+#include <climits>
 
 namespace zf {
 
@@ -117,7 +120,7 @@ TForm1::TForm1(Session& app, QString home, QStringList args, QWidget* parent)
     new HintStatus(app, *this);
     m_scaler = new PageScaler(*m_pages);
     const Options& o = app.options();
-    resize(o.integer(Opt::width), o.integer(Opt::height));
+    resize(storedSize());
     m_qtTexts = new QtTexts(this);
     loadQtTranslations(o.integer(Opt::Sprache));
     m_forms = {this};
@@ -269,13 +272,24 @@ void TForm1::showEvent(QShowEvent* event)
     QTimer::singleShot(0, this, &TForm1::formShow);
 }
 
+QSize TForm1::storedSize() const
+{
+    // a size stored on a larger monitor, or a damaged value, is cut to the
+    // screen, but never below the designed size the pages are laid out for
+    const Options& o = m_app.options();
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize room = s ? s->availableGeometry().size() : QSize(INT_MAX, INT_MAX);
+    const auto bound = [](int stored, int designed, int room) { return std::min(stored, std::max(room, designed)); };
+    return {bound(o.integer(Opt::width), Options::def(Opt::width).defaultInt, room.width()),
+            bound(o.integer(Opt::height), Options::def(Opt::height).defaultInt, room.height())};
+}
+
 void TForm1::formShow()
 {
     const bool prepared = runGuarded(m_app, [&] { m_app.prepareStart(m_home.toStdString()); });
     markLanguage();
     // the stored size was loaded before any later start-up step could fail
-    const Options& o = m_app.options();
-    resize(o.integer(Opt::width), o.integer(Opt::height));
+    resize(storedSize());
     if (!prepared) {
         m_started = true;
         return;

@@ -61,6 +61,9 @@ public:
     void setForms(const Forms& createdBefore);
     const Forms& forms() const { return m_forms; }
 
+    // The stored window size, bounded to the screen.
+    QSize storedSize() const;
+
     // True once the start-up sequence has run (successfully or not).
     bool started() const { return m_started; }
     // The window height the tab-page fonts were last scaled for.

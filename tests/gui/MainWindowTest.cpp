@@ -92,6 +92,7 @@ private slots:
     void controlsAndModelFollowEachOther();
     void settingsSurviveARestart();
     void onlyAHeightChangeRescales();
+    void aStoredSizeIsBoundedToTheScreen();
     void printModeClosesAfterStartUp_data();
     void printModeClosesAfterStartUp();
     void languageMenuMarksTheChosenLanguage();
@@ -252,6 +253,21 @@ void MainWindowTest::onlyAHeightChangeRescales()
     QCOMPARE(p.window.groesse, 700);
     QVERIFY(qAbs(p.fontSize() - designed) < 0.01);
     QCOMPARE(p.app.options().integer(Opt::height), 700);
+}
+
+void MainWindowTest::aStoredSizeIsBoundedToTheScreen()
+{
+    QTemporaryDir dir;
+    {
+        QSettings raw(dir.path() + "/Somnara.ini", QSettings::IniFormat);
+        raw.setValue("height", 2147483647);
+        raw.setValue("width", 2147483647);
+    }
+    Program p(dir.path());
+    p.start();
+    const QSize room = p.window.screen()->availableGeometry().size();
+    QVERIFY2(room.height() >= 1050, "the test needs a desktop-sized screen");
+    QCOMPARE(p.window.size(), room);
 }
 
 void MainWindowTest::printModeClosesAfterStartUp_data()

@@ -71,6 +71,15 @@ TEST(Evaluation, ASingleDrawFileShowsTheUsualLine)
     EXPECT_EQ(f.app.drawLabels.label29, "Mo 06.11.23    1  2  3  4  5  6     DREAM:1");
 }
 
+TEST(Evaluation, ADamagedDrawIsShownAsDamaged)
+{
+    AppFixture f;
+    f.draws({"06.11.2023 1 2 3 4 5 6 D1", "09.11.2023 7 7 9 10 11 12 D2"});
+    f.app.endDay = *parseDate("09.11.2023");
+    evaluateForDate(f.app);
+    EXPECT_EQ(f.app.drawLabels.label29, "Do 09.11.23    7  7  9  10  11  12     DREAM:2   beschädigt: Zahl 7 doppelt");
+}
+
 TEST(Evaluation, MissingOrEmptyDrawFile)
 {
     AppFixture f;

@@ -3,7 +3,7 @@
 set -euo pipefail
 pkgs=(g++ cmake ninja-build pkg-config clang-format qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-multimedia-dev
       qt6-translations-l10n libcpp-httplib-dev libcli11-dev libgtest-dev libbenchmark-dev fonts-liberation
-      desktop-file-utils appstream help2man dpkg-dev file clang-14 libfuzzer-14-dev)
+      desktop-file-utils appstream help2man dpkg-dev file clang-14 libfuzzer-14-dev libclang-rt-14-dev)
 missing=()
 for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

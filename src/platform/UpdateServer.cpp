@@ -79,7 +79,7 @@ UpdateServer::UpdateServer(UpdateServerConfig config)
     });
 
     s.Get(std::string(kUpdatePath), [this](const httplib::Request& req, httplib::Response& res) {
-        const ServiceAnswer a = answerDrawRequest(req.target, *drawIndex());
+        const ServiceAnswer a = answerDrawRequest(req.target, *drawAnswers());
         plain(res, a.status, a.body);
     });
 
@@ -130,7 +130,7 @@ void UpdateServer::logRequest(const std::string& line)
         m_config.log(line);
 }
 
-std::shared_ptr<const DrawIndex> UpdateServer::drawIndex()
+std::shared_ptr<const DrawAnswers> UpdateServer::drawAnswers()
 {
     std::lock_guard lock(m_mutex);
     std::error_code ec;
@@ -140,7 +140,7 @@ std::shared_ptr<const DrawIndex> UpdateServer::drawIndex()
     // a file that is gone or unreadable for a moment keeps the last draws served
     if (!ec && (!m_index || stamp != m_stamp || size != m_size)) {
         try {
-            m_index = std::make_shared<const DrawIndex>(DrawFile(m_config.drawFile).readAll());
+            m_index = std::make_shared<const DrawAnswers>(DrawFile(m_config.drawFile).readAll());
             m_stamp = stamp;
             m_size = size;
             logRequest("draw file read: " + std::to_string(m_index->dates()) + " draw dates");
@@ -149,7 +149,7 @@ std::shared_ptr<const DrawIndex> UpdateServer::drawIndex()
         }
     }
     if (!m_index)
-        m_index = std::make_shared<const DrawIndex>();
+        m_index = std::make_shared<const DrawAnswers>();
     return m_index;
 }
 
@@ -157,7 +157,7 @@ int UpdateServer::bind()
 {
     if (!DrawFile(m_config.drawFile).exists())
         throw Error(Text::DrawFileMissing, {m_config.drawFile});
-    drawIndex();
+    drawAnswers();
     int port = m_config.port;
     if (port == 0) {
         port = m_server->bind_to_any_port(m_config.bind);

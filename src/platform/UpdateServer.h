@@ -49,13 +49,13 @@ public:
     static constexpr size_t kMaxHeaderBytes = 16 * 1024;
 
 private:
-    std::shared_ptr<const DrawIndex> drawIndex();
+    std::shared_ptr<const DrawAnswers> drawAnswers();
     void logRequest(const std::string& line);
 
     UpdateServerConfig m_config;
     std::unique_ptr<httplib::Server> m_server;
     std::mutex m_mutex; // guards the index and what it was read from
-    std::shared_ptr<const DrawIndex> m_index;
+    std::shared_ptr<const DrawAnswers> m_index;
     std::filesystem::file_time_type m_stamp{};
     uintmax_t m_size = 0;
 };

@@ -7,13 +7,13 @@
 
 namespace zf {
 
-DrawIndex::DrawIndex(const std::vector<Draw>& draws)
+DrawAnswers::DrawAnswers(const std::vector<Draw>& draws)
 {
     for (const Draw& d : draws)
         m_bodies[toDay(d.datum)] += updateLine(d) + "\r\n";
 }
 
-const std::string* DrawIndex::body(int day) const
+const std::string* DrawAnswers::body(int day) const
 {
     const auto it = m_bodies.find(day);
     return it == m_bodies.end() ? nullptr : &it->second;
@@ -72,7 +72,7 @@ ServiceAnswer badRequest(const std::string& why)
 
 } // namespace
 
-ServiceAnswer answerDrawRequest(std::string_view target, const DrawIndex& draws)
+ServiceAnswer answerDrawRequest(std::string_view target, const DrawAnswers& draws)
 {
     const size_t q = target.find('?');
     if (target.substr(0, q) != kUpdatePath)

@@ -12,10 +12,10 @@ namespace zf {
 // The update server's side of the protocol, free of any network code.
 
 // The stored draws by date, each date with the answer body its request gets.
-class DrawIndex {
+class DrawAnswers {
 public:
-    DrawIndex() = default;
-    explicit DrawIndex(const std::vector<Draw>& draws);
+    DrawAnswers() = default;
+    explicit DrawAnswers(const std::vector<Draw>& draws);
 
     // nullptr when no draw of that day is stored
     const std::string* body(int day) const;
@@ -34,6 +34,6 @@ struct ServiceAnswer {
 // "/zahlen/lotto_neu.asp?Programm=Somnara&Datum=yyyymmdd" gets the stored
 // draws of that date (200) or, for a date not stored, 500; another path 404;
 // a malformed query 400.
-ServiceAnswer answerDrawRequest(std::string_view target, const DrawIndex& draws);
+ServiceAnswer answerDrawRequest(std::string_view target, const DrawAnswers& draws);
 
 } // namespace zf

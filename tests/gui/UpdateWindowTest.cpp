@@ -61,7 +61,7 @@ struct Program {
             if (delayMs)
                 std::this_thread::sleep_for(std::chrono::milliseconds(delayMs.load()));
             std::lock_guard lock(mutex);
-            const ServiceAnswer a = answerDrawRequest(r.target, DrawIndex(published));
+            const ServiceAnswer a = answerDrawRequest(r.target, DrawAnswers(published));
             return {a.status, a.status == 200 ? "OK" : "Internal Server Error", a.body, ""};
         };
         window = std::make_unique<TForm1>(app, dir.path());

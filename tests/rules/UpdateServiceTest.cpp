@@ -9,7 +9,7 @@ using namespace zf::test;
 
 TEST(UpdateService, AnswersEachRequestByItsDate)
 {
-    const DrawIndex index(
+    const DrawAnswers index(
         drawsFromText({"06.11.2023 1 2 3 4 5 6 D1", "09.11.2023 3 11 17 25 33 40 D2", "09.11.2023 7 8 9 10 11 12 D3"}));
     EXPECT_EQ(index.dates(), 2u);
     const struct {
@@ -48,12 +48,12 @@ TEST(UpdateService, AnswersEachRequestByItsDate)
 
 TEST(UpdateService, AnEmptyHistoryHasEveryDateStillToCome)
 {
-    EXPECT_EQ(answerDrawRequest("/zahlen/lotto_neu.asp?Programm=Somnara&Datum=20231106", DrawIndex()).status, 500);
+    EXPECT_EQ(answerDrawRequest("/zahlen/lotto_neu.asp?Programm=Somnara&Datum=20231106", DrawAnswers()).status, 500);
 }
 
 TEST(UpdateService, DamagedTargetsNeverCrash)
 {
-    const DrawIndex index(randomDraws(20, 1));
+    const DrawAnswers index(randomDraws(20, 1));
     std::string target = "/zahlen/lotto_neu.asp?Programm=Somnara&Datum=20231109";
     // every prefix and every single-byte change of a good target gets an answer
     for (size_t n = 0; n <= target.size(); ++n)

@@ -36,7 +36,7 @@ struct UpdateFixture : AppFixture {
         clock.day = day(today);
         app.setEndDay(clock.day);
         http.answer = [this](const HttpRequest& r) -> HttpResponse {
-            const ServiceAnswer a = answerDrawRequest(r.target, DrawIndex(published));
+            const ServiceAnswer a = answerDrawRequest(r.target, DrawAnswers(published));
             return {a.status, a.status == 200 ? "OK" : "Internal Server Error", a.body, ""};
         };
     }

@@ -30,6 +30,7 @@ void DrawCache::setPath(const std::string& path)
 {
     if (path != m_path) {
         m_path = path;
+        m_records.reset();
         m_draws.reset();
         m_index.reset();
     }
@@ -42,10 +43,11 @@ bool DrawCache::fileChanged() const
     return !fileStamp(m_path, size, mtime) || size != m_size || mtime != m_mtime;
 }
 
-DrawSnapshot DrawCache::draws()
+void DrawCache::reload()
 {
-    if (m_draws && m_generation == DrawFile::generation() && !fileChanged())
-        return m_draws;
+    if (m_records && m_generation == DrawFile::generation() && !fileChanged())
+        return;
+    m_records.reset();
     m_draws.reset();
     m_index.reset();
     const uint64_t generation = DrawFile::generation();
@@ -54,14 +56,27 @@ DrawSnapshot DrawCache::draws()
     // stamp before reading: a change while reading shows up at the next check
     const bool stamped = fileStamp(m_path, size, mtime);
     const DrawFile file(m_path);
-    auto draws = std::make_shared<const std::vector<Draw>>(usableDraws(file.readAll()));
+    auto records = std::make_shared<const std::vector<Draw>>(file.readAll());
     if (!stamped && !file.absent())
         throw IoError(Text::IoFailure, {text(Text::IoRead), m_path});
-    m_draws = std::move(draws);
+    std::vector<Draw> usable = usableDraws(*records);
+    m_draws = usable.size() == records->size() ? records : std::make_shared<const std::vector<Draw>>(std::move(usable));
+    m_records = std::move(records);
     m_generation = generation;
     m_size = size;
     m_mtime = mtime;
+}
+
+DrawSnapshot DrawCache::draws()
+{
+    reload();
     return m_draws;
+}
+
+DrawSnapshot DrawCache::records()
+{
+    reload();
+    return m_records;
 }
 
 std::shared_ptr<DrawIndex> DrawCache::index(const DrawSnapshot& draws)

@@ -35,15 +35,20 @@ public:
     const std::string& path() const { return m_path; }
     // Reloads when stale; throws IoError when the file cannot be read.
     DrawSnapshot draws();
+    // Every record as stored, damaged ones included, for the readers that
+    // show or step through the file record by record.
+    DrawSnapshot records();
     // The history tests' index of these draws, kept while they are the draws
     // the cache holds: later calculations on the same history reuse it.
     std::shared_ptr<DrawIndex> index(const DrawSnapshot& draws);
 
 private:
     bool fileChanged() const;
+    void reload();
 
     std::string m_path;
-    DrawSnapshot m_draws;
+    DrawSnapshot m_records;
+    DrawSnapshot m_draws; // m_records itself when nothing is damaged
     std::shared_ptr<DrawIndex> m_index;
     uint64_t m_generation = 0;
     uintmax_t m_size = 0;

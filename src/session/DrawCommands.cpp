@@ -36,7 +36,8 @@ int evaluateForDate(Session& s)
     }
     const double target = std::round(s.endDay);
     s.aktDatum = target;
-    const std::vector<Draw> draws = file.readAll();
+    const DrawSnapshot records = s.drawRecords();
+    const std::vector<Draw>& draws = *records;
     s.current.position = 0;
     if (const int i = drawIndexForDay(draws, target); i >= 0) {
         s.current.setFrom(draws[i], i);
@@ -52,7 +53,8 @@ namespace {
 
 bool step(Session& s, int dir)
 {
-    const std::vector<Draw> draws = s.drawFile().readAll();
+    const DrawSnapshot records = s.drawRecords();
+    const std::vector<Draw>& draws = *records;
     s.aktDatum = s.windowStart();
     const int i = stepIndex(draws, s.current.position, dir, s.weekdayFilter());
     if (i < 0)
@@ -92,8 +94,8 @@ void showChart(Session& s, ChartKind kind)
         s.chart() = tipDistribution(s.sheet(), s.messages());
     } else {
         // count first, so a failed read leaves the previous chart as it was
-        ChartCount count = computeChart(kind, usableDraws(s.drawFile().readAll()), s.windowStart(), s.endDay,
-                                        s.weekdayFilter(), s.messages());
+        ChartCount count =
+            computeChart(kind, *s.drawSnapshot(), s.windowStart(), s.endDay, s.weekdayFilter(), s.messages());
         if (count.start)
             s.aktDatum = *count.start;
         if (count.end)

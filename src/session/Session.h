@@ -104,6 +104,12 @@ public:
         m_drawCache.setPath(drawFilePath());
         return m_drawCache.draws();
     }
+    // Every stored record, damaged ones included, from the same copy.
+    DrawSnapshot drawRecords()
+    {
+        m_drawCache.setPath(drawFilePath());
+        return m_drawCache.records();
+    }
     // The history tests' index of a snapshot, kept with the cache's draws.
     std::shared_ptr<DrawIndex> drawIndex(const DrawSnapshot& draws) { return m_drawCache.index(draws); }
     // The analyses' weekday filter (CheckBox16 Thursday, CheckBox17 Monday).

@@ -1,9 +1,13 @@
 #include "fakes/SheetText.h"
+#include "ground/AtomicFile.h"
 #include "ground/Error.h"
 #include "session/DrawCommands.h"
 #include "session/SheetCommands.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 using namespace zf;
 using namespace zf::test;
@@ -78,6 +82,22 @@ TEST(Evaluation, ADamagedDrawIsShownAsDamaged)
     f.app.endDay = *parseDate("09.11.2023");
     evaluateForDate(f.app);
     EXPECT_EQ(f.app.drawLabels.label29, "Do 09.11.23    7  7  9  10  11  12     DREAM:2   beschädigt: Zahl 7 doppelt");
+}
+
+// The shown draw comes from the program's copy of the file, which must follow
+// a change made by another program even when the size stays the same.
+TEST(Evaluation, FollowsTheDrawFileChangedByAnotherProgram)
+{
+    EvaluationFixture f;
+    f.evaluate("06.11.2023");
+    const std::string path = f.app.drawFilePath();
+    std::string bytes = readFileBytes(path, 1000);
+    bytes[8] = 39; // the first number of the first record
+    const auto stamp = std::filesystem::last_write_time(path);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    std::filesystem::last_write_time(path, stamp + std::chrono::seconds(1));
+    f.evaluate("06.11.2023");
+    EXPECT_EQ(f.app.drawLabels.label29, "Mo 06.11.23     39  2  3  4  5  6     DREAM:1");
 }
 
 TEST(Evaluation, MissingOrEmptyDrawFile)

@@ -1,7 +1,8 @@
 // Regenerates the base text file land/bezeichch.txt from the German windows
 // and realigns the translation files of the other languages to it: records
 // keep their texts by form and component, new components get empty lines
-// (`ziffrano-cli texts LANG --check` names them).
+// (`ziffrano-cli texts LANG --check` names them). Writes the program's own
+// German texts as land/texte.txt.de, the template of their translations.
 //
 //   build/bin/zf_export_texts data/land
 
@@ -40,6 +41,7 @@ int main(int argc, char** argv)
                 text += line + "\r\n";
             writeFileAtomically(translationFile(home, l.code), text);
         }
+        writeFileAtomically(textTableFile(home, "de"), germanTextTableBytes());
         std::cout << baseTextFile(home) << ": " << newBase.size() / 5 << " records\n";
     } catch (const std::exception& e) {
         std::cerr << e.what() << '\n';

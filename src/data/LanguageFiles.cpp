@@ -3,7 +3,9 @@
 #include "data/Messages.h"
 #include "ground/AtomicFile.h"
 #include "ground/Cp1252.h"
+#include "ground/Error.h"
 #include "ground/Formats.h"
+#include "ground/Texts.h"
 
 #include <algorithm>
 #include <map>
@@ -50,6 +52,11 @@ std::string messageFile(const std::string& home, const std::string& code)
     return home + "land/meldungen.txt." + code;
 }
 
+std::string textTableFile(const std::string& home, const std::string& code)
+{
+    return home + "land/texte.txt." + code;
+}
+
 namespace {
 
 // Blanks and control characters at both ends go.
@@ -69,6 +76,44 @@ void addLine(std::string& out, const std::string& line)
 }
 
 } // namespace
+
+std::vector<std::string> parseTextTable(const std::string& bytes, std::vector<std::string>* problems)
+{
+    std::map<std::string_view, int> ids;
+    for (int i = 0; i < kTextCount; ++i)
+        ids.emplace(textName(static_cast<Text>(i)), i);
+    std::vector<std::string> table(kTextCount);
+    std::string_view rest = bytes;
+    if (rest.substr(0, 3) == "\xEF\xBB\xBF")
+        rest.remove_prefix(3);
+    for (int number = 1; !rest.empty(); ++number) {
+        const size_t end = std::min(rest.find('\n'), rest.size());
+        std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (trimmed(line).empty() || line.front() == '#')
+            continue;
+        const size_t eq = line.find('=');
+        const auto it = eq == std::string_view::npos ? ids.end() : ids.find(trimmed(line.substr(0, eq)));
+        if (it == ids.end()) {
+            if (problems)
+                problems->push_back("texte line " + std::to_string(number) +
+                                    ": no text of the program: " + std::string(line.substr(0, 60)));
+            continue;
+        }
+        table[static_cast<size_t>(it->second)] = line.substr(eq + 1);
+    }
+    return table;
+}
+
+std::string germanTextTableBytes()
+{
+    std::string out = "# Ziffrano: Deutsch. Name=Text; {1}, {2} ... stehen für Werte, die das Programm einsetzt.\n";
+    for (int i = 0; i < kTextCount; ++i)
+        out += std::string(textName(static_cast<Text>(i))) + "=" + germanText(static_cast<Text>(i)) + "\n";
+    return out;
+}
 
 ControlTexts::ControlTexts(std::vector<std::string> base, std::optional<std::vector<std::string>> translation)
     : m_base(std::move(base)), m_translation(std::move(translation))
@@ -221,6 +266,18 @@ std::vector<std::string> checkLanguage(const LanguageFiles& f)
     }
     compareLines(problems, "Radio1", f.itemsDe, f.items);
     compareLines(problems, "meldungen", f.messagesDe, f.messages);
+    if (f.textTable) {
+        const std::vector<std::string> table = parseTextTable(*f.textTable, &problems);
+        for (int i = 0; i < kTextCount; ++i) {
+            const auto id = static_cast<Text>(i);
+            const std::string where = std::string("texte ") + textName(id);
+            if (table[static_cast<size_t>(i)].empty())
+                problems.push_back(where + ": empty");
+            else if (placeholders(table[static_cast<size_t>(i)]) != placeholders(germanText(id)))
+                problems.push_back(where +
+                                   ": numbers or placeholders differ from German: " + table[static_cast<size_t>(i)]);
+        }
+    }
     return problems;
 }
 
@@ -233,11 +290,20 @@ std::vector<std::string> checkLanguage(const std::string& home, const std::strin
             missing.push_back(path + ": missing");
         return lines.value_or(std::vector<std::string>{});
     };
-    LanguageFiles f{read(baseTextFile(home)),          std::nullopt,
-                    read(optionItemsFile(home, code)), read(optionItemsFile(home, "de")),
-                    read(messageFile(home, code)),     read(messageFile(home, "de"))};
+    LanguageFiles f{read(baseTextFile(home)),
+                    std::nullopt,
+                    read(optionItemsFile(home, code)),
+                    read(optionItemsFile(home, "de")),
+                    read(messageFile(home, code)),
+                    read(messageFile(home, "de")),
+                    std::nullopt};
     if (code != "de")
         f.translation = read(translationFile(home, code));
+    try {
+        f.textTable = readFileBytes(textTableFile(home, code), kMaxTextFileBytes);
+    } catch (const IoError&) {
+        missing.push_back(textTableFile(home, code) + ": missing");
+    }
     auto problems = checkLanguage(f);
     problems.insert(problems.begin(), missing.begin(), missing.end());
     return problems;

@@ -22,6 +22,15 @@ std::string baseTextFile(const std::string& home);                             /
 std::string translationFile(const std::string& home, const std::string& code); // land/bezeichch.txt.xx
 std::string optionItemsFile(const std::string& home, const std::string& code); // land/Radio1.txt.xx
 std::string messageFile(const std::string& home, const std::string& code);     // land/meldungen.txt.xx
+std::string textTableFile(const std::string& home, const std::string& code);   // land/texte.txt.xx
+
+// The program's own texts (ground/Texts) in a language, as "Name=text" lines
+// in UTF-8; lines starting with '#' are comments. The result is indexed by
+// Text; a name the file leaves out stays empty, which means German. Lines
+// the program cannot use are named in `problems`.
+std::vector<std::string> parseTextTable(const std::string& bytes, std::vector<std::string>* problems = nullptr);
+// The German texts in that format: the starting point of a translation.
+std::string germanTextTableBytes();
 
 // One component's texts as the base file holds them: five lines.
 struct TextRecord {
@@ -87,12 +96,14 @@ std::vector<std::string> realignTranslation(const std::vector<std::string>& oldB
 
 // Problems of a language's files against the German ones, one line each:
 // empty texts where German has one, line counts and placeholders (digits,
-// %1, %s) that differ. Empty when the language is complete.
+// %1, %s, {1}) that differ, the program's texts the texte file leaves out or
+// cannot give. Empty when the language is complete.
 struct LanguageFiles {
     std::vector<std::string> base;
     std::optional<std::vector<std::string>> translation; // nullopt for German
     std::vector<std::string> items, itemsDe;
     std::vector<std::string> messages, messagesDe;
+    std::optional<std::string> textTable; // the texte file's bytes
 };
 std::vector<std::string> checkLanguage(const LanguageFiles& files);
 // The same for the files of `code` beside the program; a missing file is a

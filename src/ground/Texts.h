@@ -1,117 +1,34 @@
 #pragma once
 
+#include "ground/TextList.h"
+
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace zf {
 
-// The program's fixed texts outside the message catalogue: what the core
-// shows or reports, in one table. "{1}", "{2}", ... stand for arguments.
+// The program's fixed texts outside the message catalogue, by id.
 enum class Text {
-    ReadDrawsFirst,
-    NoConnection,
-    ConnectionFailed,
-    NotAnInteger,
-    IoFailure,
-    IoRead,
-    IoOpen,
-    IoSize,
-    IoCreate,
-    IoClose,
-    IoWriteInto,
-    IoReplace,
-    CannotWriteFile,
-    CannotReadFile,
-    DrawNumberOutOfRange,
-    DreamNumberOutOfRange,
-    LockedRowIncomplete,
-    LockedRowsIncomplete,
-    ListEnd,
-    NumberListTooSmall,
-    WeightNotAnInteger,
-    CellNotANumber,
-    NotADreamNumber,
-    TipRowName,
-    ChooseNumbers,
-    RandomDraw,
-    RandomDrawAgain,
-    RandomDrawStop,
-    NumberWeight,
-    ValueList,
-    BandLine,
-    NoFileNamed,
-    FileTooLarge,
-    TipFileTooLarge,
-    TipFileBinary,
-    ListingCellNotANumber,
-    ListingNotOpened,
-    SlipNumberNotValid,
-    SlipDreamNotValid,
-    EveryTicketDrawn,
-    TicketDrawnAls,
-    TicketDrawnAus,
-    TicketNeverDrawn,
-    NumberNotInRange,
-    NumberTwice,
-    DreamNotInRange,
-    DrawNotStored,
-    UpdateLoading,
-    UpdateReceived,
-    UpdateNoWarranty,
-    UpdateNotYet,
-    UpdateFailedStatus,
-    UpdateProgress,
-    UpdateBadAddress,
-    UpdateBadProxyPort,
-    UpdateNoConnection,
-    UpdateNoAnswer,
-    UpdateLineNotStored,
-    UpdateEnded,
-    DeleteQuestion,
-    DeleteCaption,
-    NothingToDelete,
-    NoDrawOnDay,
-    CsvColumnMissing,
-    CsvNoDate,
-    CsvNoNumber,
-    CsvNoDream,
-    CsvDateTwice,
-    ImportAdded,
-    ImportUnchanged,
-    ImportReplaced,
-    ImportConflict,
-    ImportRejected,
-    FindingMissing,
-    FindingTwice,
-    FindingOrder,
-    FindingWeekday,
-    DrawFileMissing,
-    CannotBind,
-    ScriptReady,
-    InstallPilotara,
-    InstallPilotaraCaption,
-    AddressNotOpened,
-    ProgramPathTooLong,
-    CommandLineTooLong,
-    ProgramNotStarted,
-    AnalysisPass,
-    ControlProgram,
-    ControlRandom,
-    ControlExpected,
-    NotARegularFile,
-    FileReadOnly,
-    IoSync,
-    MigrationSkipped,
-    MigrationSkippedRecord,
-    DamageNumber,
-    DamageTwice,
-    DamageDream,
-    DamageDate,
-    FindingDamaged,
-    DamagedMark,
+#define ZF_TEXT_ID(name, german) name,
+    ZF_TEXTS(ZF_TEXT_ID)
+#undef ZF_TEXT_ID
 };
+constexpr int kTextCount = 0
+#define ZF_TEXT_ONE(name, german) +1
+    ZF_TEXTS(ZF_TEXT_ONE)
+#undef ZF_TEXT_ONE
+    ;
 
-// The text with its arguments put in.
+// The text in the language in use with its arguments put in.
 std::string text(Text id, std::initializer_list<std::string> args = {});
+
+const char* textName(Text id);   // the key in translation files
+const char* germanText(Text id); // as built in
+
+// The texts of a language, indexed by Text; an empty table or an empty text
+// means the German one built in. Threads still formatting a text keep the
+// table they started with.
+void useTexts(std::vector<std::string> byId);
 
 } // namespace zf

@@ -1,5 +1,6 @@
 #include "gui/AnalysisBinding.h"
 
+#include "ground/Texts.h"
 #include "gui/DatenbankPage.h"
 #include "gui/GuiUtil.h"
 #include "gui/JobRunner.h"
@@ -51,7 +52,7 @@ void AnalysisBinding::toggle(QPushButton* button, const Start& start)
         return;
     m_running = button;
     m_caption = button->text();
-    button->setText("Analyse anhalten");
+    button->setText(qs(text(Text::AnalysisStop)));
     m_hold.hold(m_window, {button});
     const bool started = start([this, button] {
         m_hold.release();

@@ -1,5 +1,6 @@
 #include "gui/CsvImportDialog.h"
 
+#include "ground/Texts.h"
 #include "gui/GuiUtil.h"
 
 #include <QBoxLayout>
@@ -19,13 +20,19 @@ namespace zf {
 
 namespace {
 
-const char* const kRoles[] = {"Datum", "Zahl 1", "Zahl 2", "Zahl 3", "Zahl 4", "Zahl 5", "Zahl 6", "Traumzahl"};
 const char* const kRoleNames[] = {"ColumnDatum", "ColumnZahl1", "ColumnZahl2", "ColumnZahl3",
                                   "ColumnZahl4", "ColumnZahl5", "ColumnZahl6", "ColumnTraumzahl"};
 
 QString delimiterName(char d)
 {
-    return d == '\t' ? "Tabulator" : d == ',' ? "Komma" : "Semikolon";
+    return qs(text(d == '\t' ? Text::DelimiterTab : d == ',' ? Text::DelimiterComma : Text::DelimiterSemicolon));
+}
+
+QString roleName(int i)
+{
+    return qs(i == 0   ? text(Text::CsvRoleDate)
+              : i == 7 ? text(Text::CsvRoleDream)
+                       : text(Text::CsvRoleNumber, {std::to_string(i)}));
 }
 
 } // namespace
@@ -34,12 +41,13 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, std::string bytes, QWi
     : QDialog(parent), m_bytes(std::move(bytes)), m_table(readCsv(m_bytes))
 {
     setObjectName("CsvImportDialog");
-    setWindowTitle("Ziehungen aus CSV-Datei einlesen");
+    setWindowTitle(qs(text(Text::CsvImportTitle)));
     resize(760, 520);
     auto* column = new QVBoxLayout(this);
     column->addWidget(makeLabel("LabelFile",
-                                QFileInfo(fileName).fileName() + "  –  " + QString::number(m_table.rows.size()) +
-                                    " Zeilen, Trennzeichen: " + delimiterName(m_table.delimiter),
+                                qs(text(Text::CsvFileSummary, {QFileInfo(fileName).fileName().toStdString(),
+                                                               std::to_string(m_table.rows.size()),
+                                                               delimiterName(m_table.delimiter).toStdString()})),
                                 this));
 
     int width = 8;
@@ -64,7 +72,7 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, std::string bytes, QWi
     auto* grid = new QGridLayout;
     QStringList choices;
     for (int c = 1; c <= width; ++c)
-        choices << QString("Spalte %1").arg(c);
+        choices << qs(text(Text::CsvColumnChoice, {std::to_string(c)}));
     const CsvColumns defaults;
     for (int i = 0; i < 8; ++i) {
         auto* box = new QComboBox(this);
@@ -76,21 +84,21 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, std::string bytes, QWi
         box->setCurrentIndex(preset);
         connect(box, &QComboBox::currentIndexChanged, this, &CsvImportDialog::columnsChanged);
         m_columns[static_cast<size_t>(i)] = box;
-        grid->addWidget(makeLabel(QString("Label") + kRoleNames[i], kRoles[i], this), 0, i);
+        grid->addWidget(makeLabel(QString("Label") + kRoleNames[i], roleName(i), this), 0, i);
         grid->addWidget(box, 1, i);
     }
     column->addLayout(grid);
 
     m_verdict = makeLabel("LabelVerdict", "", this);
     column->addWidget(m_verdict);
-    m_replace = new QCheckBox("Gespeicherte Ziehungen mit anderen Zahlen durch die der Datei ersetzen", this);
+    m_replace = new QCheckBox(qs(text(Text::CsvReplace)), this);
     m_replace->setObjectName("ReplaceBox");
     column->addWidget(m_replace);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("Einlesen");
+    buttons->button(QDialogButtonBox::Ok)->setText(qs(text(Text::CsvImportButton)));
     buttons->button(QDialogButtonBox::Ok)->setObjectName("ButtonEinlesen");
-    buttons->button(QDialogButtonBox::Cancel)->setText("Abbrechen");
+    buttons->button(QDialogButtonBox::Cancel)->setText(qs(text(Text::Cancel)));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     column->addWidget(buttons);
@@ -116,18 +124,18 @@ void CsvImportDialog::columnsChanged()
 {
     const CsvColumns c = columns();
     const CsvDraws d = drawsFromCsv(m_table, c);
-    QString text = QString("%1 Ziehungen lesbar, %2 Zeilen fehlerhaft").arg(d.draws.size()).arg(d.rejected.size());
+    std::string verdict = text(Text::CsvVerdict, {std::to_string(d.draws.size()), std::to_string(d.rejected.size())});
     if (d.header)
-        text += ", erste Zeile ist eine Kopfzeile";
+        verdict += text(Text::CsvHeaderLine);
     if (!d.rejected.empty())
-        text += QString(" (zuerst Zeile %1: %2)").arg(d.rejected.front().line).arg(qs(d.rejected.front().reason));
-    m_verdict->setText(text);
+        verdict += text(Text::CsvFirstRejected, {std::to_string(d.rejected.front().line), d.rejected.front().reason});
+    m_verdict->setText(qs(verdict));
     // the chosen columns stand out in the preview
     for (int col = 0; col < m_preview->columnCount(); ++col) {
         QString role;
         for (int i = 0; i < 8; ++i)
             if (m_columns[static_cast<size_t>(i)]->currentIndex() == col)
-                role += (role.isEmpty() ? "" : "/") + QString(kRoles[i]);
+                role += (role.isEmpty() ? "" : "/") + roleName(i);
         m_preview->setHorizontalHeaderItem(
             col,
             new QTableWidgetItem(role.isEmpty() ? QString::number(col + 1) : QString("%1: %2").arg(col + 1).arg(role)));

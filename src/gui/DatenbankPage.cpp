@@ -1,6 +1,7 @@
 #include "gui/DatenbankPage.h"
 
 #include "ground/Formats.h"
+#include "ground/Texts.h"
 #include "gui/GuiUtil.h"
 #include "gui/OptionBinder.h"
 #include "session/Session.h"
@@ -72,17 +73,14 @@ DatenbankPage::DatenbankPage(Session& app, OptionBinder& options, QWidget* paren
     page->addStretch(1);
 }
 
-void DatenbankPage::showCalendarFindings(const QStringList& lines)
+void DatenbankPage::showCalendarFindings(const QStringList& lines, int missing)
 {
     m_calendarList->clear();
     m_calendarList->addItems(lines);
     m_calendarList->setVisible(!lines.isEmpty());
-    int missing = 0;
-    for (const QString& l : lines)
-        missing += l.endsWith(": fehlt") ? 1 : 0;
     m_calendarSummary->setText(
-        lines.isEmpty() ? "Keine Lücken: jede Ziehung von der ersten bis zur letzten ist da."
-                        : QString("%1 Befunde, davon %2 fehlende Ziehungstage:").arg(lines.size()).arg(missing));
+        qs(lines.isEmpty() ? text(Text::CalendarNoGaps)
+                           : text(Text::CalendarFindings, {std::to_string(lines.size()), std::to_string(missing)})));
     m_calendarBox->show();
 }
 

@@ -23,7 +23,7 @@ public:
     QWidget* databaseButtons() const { return m_buttons; }
     QVBoxLayout* databaseButtonsLayout() const;
     // "GroupBoxKalender": the calendar check's findings, hidden until a check ran.
-    void showCalendarFindings(const QStringList& lines);
+    void showCalendarFindings(const QStringList& lines, int missing);
     QGroupBox* calendarBox() const { return m_calendarBox; }
     QListWidget* calendarList() const { return m_calendarList; }
 

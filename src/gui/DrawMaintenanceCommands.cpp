@@ -2,6 +2,7 @@
 
 #include "ground/AtomicFile.h"
 #include "ground/Formats.h"
+#include "ground/Texts.h"
 #include "gui/CsvImportDialog.h"
 #include "gui/DatenbankPage.h"
 #include "gui/GuiUtil.h"
@@ -14,6 +15,8 @@
 
 #include <QBoxLayout>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace zf {
 
@@ -28,6 +31,18 @@ QStringList toList(const std::vector<std::string>& lines)
     for (const auto& s : lines)
         l << qs(s);
     return l;
+}
+
+int missingDraws(const std::vector<CalendarFinding>& findings)
+{
+    return static_cast<int>(std::count_if(findings.begin(), findings.end(), [](const CalendarFinding& f) {
+        return f.kind == CalendarFinding::Kind::Missing;
+    }));
+}
+
+void showFindings(DatenbankPage& page, const std::vector<CalendarFinding>& findings)
+{
+    page.showCalendarFindings(toList(findingTexts(findings)), missingDraws(findings));
 }
 
 } // namespace
@@ -95,7 +110,7 @@ void DrawMaintenanceCommands::BitBtn4Click()
 
 void DrawMaintenanceCommands::ImportClick()
 {
-    const auto path = m_app.ports().dialogs->openFileName({"CSV-Datei", "*.csv *.txt", "csv", ""});
+    const auto path = m_app.ports().dialogs->openFileName({text(Text::CsvFileFilter), "*.csv *.txt", "csv", "", ""});
     if (!path)
         return;
     std::string bytes;
@@ -112,7 +127,7 @@ void DrawMaintenanceCommands::ImportClick()
     if (lines.size() > limit) {
         const size_t more = lines.size() - limit;
         lines.resize(limit);
-        lines.push_back("... und " + std::to_string(more) + " weitere abgelehnte Zeilen");
+        lines.push_back(text(Text::ImportMoreRejected, {std::to_string(more)}));
     }
     std::string text;
     for (const auto& l : lines)
@@ -124,7 +139,8 @@ void DrawMaintenanceCommands::ImportClick()
 
 void DrawMaintenanceCommands::ExportClick()
 {
-    const auto path = m_app.ports().dialogs->saveFileName({"CSV-Datei", "*.csv", "csv", "Ziehungen.csv"});
+    const auto path =
+        m_app.ports().dialogs->saveFileName({text(Text::CsvFileFilter), "*.csv", "csv", "Ziehungen.csv", ""});
     if (path)
         runGuarded(m_app, [&] { exportCsv(m_app, *path); });
 }
@@ -133,7 +149,7 @@ void DrawMaintenanceCommands::KalenderClick()
 {
     std::vector<CalendarFinding> findings;
     if (runGuarded(m_app, [&] { findings = checkDrawCalendar(m_app); }))
-        m_window.datenbank()->showCalendarFindings(toList(findingTexts(findings)));
+        showFindings(*m_window.datenbank(), findings);
 }
 
 void DrawMaintenanceCommands::showCalendarIfHoles()
@@ -141,11 +157,8 @@ void DrawMaintenanceCommands::showCalendarIfHoles()
     std::vector<CalendarFinding> findings;
     if (!runGuarded(m_app, [&] { findings = checkDrawCalendar(m_app); }))
         return;
-    for (const CalendarFinding& f : findings)
-        if (f.kind == CalendarFinding::Kind::Missing) {
-            m_window.datenbank()->showCalendarFindings(toList(findingTexts(findings)));
-            return;
-        }
+    if (missingDraws(findings) > 0)
+        showFindings(*m_window.datenbank(), findings);
 }
 
 } // namespace zf

@@ -1,5 +1,6 @@
 #include "gui/LoEingab.h"
 
+#include "ground/Texts.h"
 #include "gui/GuiUtil.h"
 
 #include <QBoxLayout>
@@ -30,7 +31,7 @@ QSpinBox* spin(const QString& upDown, const QString& edit, int min, int max, int
 TForm3::TForm3(QWidget* parent) : QDialog(parent)
 {
     setObjectName("Form3");
-    setWindowTitle("Zahlen der Ziehung eingeben");
+    setWindowTitle(qs(text(Text::EntryTitle)));
     auto* column = new QVBoxLayout(this);
 
     m_date = new QDateEdit(this);
@@ -85,7 +86,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent)
     buttons->setObjectName("Buttons");
     buttons->button(QDialogButtonBox::Ok)->setObjectName("BitBtn1");
     buttons->button(QDialogButtonBox::Abort)->setObjectName("BitBtn2");
-    buttons->button(QDialogButtonBox::Abort)->setText("Abbrechen");
+    buttons->button(QDialogButtonBox::Abort)->setText(qs(text(Text::Cancel)));
     connect(buttons, &QDialogButtonBox::accepted, this, &TForm3::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TForm3::reject);
     column->addWidget(buttons);
@@ -126,7 +127,7 @@ void TForm3::accept()
     std::optional<std::string> problem = drawValuesProblem(draw());
     for (size_t i = 0; i < 6 && !problem; ++i)
         if (m_joker[i]->text().isEmpty())
-            problem = "Jede Joker-Ziffer braucht einen Wert von 0 bis 9.";
+            problem = text(Text::JokerDigitMissing);
     if (problem) {
         m_problem->setText(qs(*problem));
         return;

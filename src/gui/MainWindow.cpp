@@ -1,5 +1,6 @@
 #include "gui/MainWindow.h"
 
+#include "ground/Texts.h"
 #include "gui/AnalysisBinding.h"
 #include "gui/BerechnungPage.h"
 #include "gui/CalcBinding.h"
@@ -243,7 +244,7 @@ void TForm1::Niederlndisch1Click()
 void TForm1::Export1Click()
 {
     runGuarded(m_app, [&] {
-        if (const auto path = m_app.ports().dialogs->saveFileName({"Textdatei", "*.txt", "txt", ""}))
+        if (const auto path = m_app.ports().dialogs->saveFileName({text(Text::TextFileFilter), "*.txt", "txt", "", ""}))
             writeTextExport(*path, collectControlTexts(m_forms));
     });
 }

@@ -19,6 +19,12 @@ void CurrentDraw::setFrom(const Draw& d, int index)
 
 Session::Session(const Ports& ports) : m_ports(ports.withDefaults()) {}
 
+Session::~Session()
+{
+    if (m_textsSwitched)
+        useTexts({});
+}
+
 void Session::applyLanguage(int sprache)
 {
     const char* code = languageCode(sprache);
@@ -29,6 +35,14 @@ void Session::applyLanguage(int sprache)
         for (const auto& l : m_languageListeners)
             l(texts);
         m_messages.load(messageFile(home, code));
+        // without a file of its own a language shows the German texts
+        std::vector<std::string> table;
+        try {
+            table = parseTextTable(readFileBytes(textTableFile(home, code), kMaxTextFileBytes));
+        } catch (const IoError&) {
+        }
+        useTexts(std::move(table));
+        m_textsSwitched = true;
     }
     m_options.setInt(Opt::Sprache, sprache);
 }

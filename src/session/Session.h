@@ -62,6 +62,11 @@ struct CalcState {
 class Session {
 public:
     explicit Session(const Ports& ports);
+    // The program's texts are process-wide: a session that switched them
+    // leaves German behind.
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
 
     Options& options() { return m_options; }
     const Options& options() const { return m_options; }
@@ -144,6 +149,7 @@ private:
     Options m_options;
     TipSheet m_sheet;
     Messages m_messages;
+    bool m_textsSwitched = false;
     std::vector<std::function<void(LanguageTexts&)>> m_languageListeners;
     Random m_random;
     ChartData m_chart;

@@ -16,6 +16,16 @@ done
 [[ $("$cli" texts en | sed -n 25p) == "24: Tip" ]] || fail "English message 24"
 [[ $("$cli" texts ru | sed -n 54p) == "53: 6 из 40" ]] || fail "Russian message 53"
 
+# the program's own texts follow the stored language
+cp -r "$(dirname "$cli")/land" "$home/"
+printf 'Sprache=5\n' >"$home/s.ini"
+[[ $("$cli" --home "$home" --settings "$home/s.ini" draws 2>&1) == "Сначала загрузите данные тиражей" ]] ||
+    fail "Russian texts of the program"
+rm "$home/land/texte.txt.ru"
+[[ $("$cli" --home "$home" --settings "$home/s.ini" draws 2>&1) == "Lesen Sie zuerst die Daten der Ziehungen ein" ]] ||
+    fail "a language without its texte file is not German"
+rm -r "$home/land" "$home/s.ini"
+
 # usage errors: the codes are those of the language files
 for code in es cs xx; do
     "$cli" texts "$code" >/dev/null 2>&1

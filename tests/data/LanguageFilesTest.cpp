@@ -1,6 +1,8 @@
 #include "data/LanguageFiles.h"
 #include "data/Messages.h"
 #include "fakes/TempDir.h"
+#include "ground/AtomicFile.h"
+#include "ground/Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -142,6 +144,40 @@ TEST(LanguageCheck, NamesEmptyTextsCountsAndPlaceholders)
         "meldungen line 1: empty",
     };
     EXPECT_EQ(problems, expected);
+}
+
+TEST(LanguageCheck, NamesWhatTheTexteFileLacksOrCannotGive)
+{
+    LanguageFiles f;
+    std::string table = germanTextTableBytes();
+    EXPECT_TRUE(checkLanguage(f).empty());
+    f.textTable = "\xEF\xBB\xBF" + table;
+    EXPECT_TRUE(checkLanguage(f).empty()) << checkLanguage(f)[0];
+
+    auto replaceLine = [&table](const std::string& name, const std::string& line) {
+        const size_t at = table.find("\n" + name + "=") + 1;
+        table.replace(at, table.find('\n', at) - at, line);
+    };
+    replaceLine("NumberTwice", "NumberTwice=Number {1} twice");
+    replaceLine("DreamNotInRange", "DreamNotInRange=Dream {1} not in 1..6");
+    replaceLine("ReadDrawsFirst", "ReadDrawsFirst=");
+    replaceLine("ListEnd", "Listend={1} and {2}");
+    f.textTable = table;
+    const std::vector<std::string> expected = {
+        "texte line 20: no text of the program: Listend={1} and {2}",
+        "texte ReadDrawsFirst: empty",
+        "texte ListEnd: empty",
+        "texte DreamNotInRange: numbers or placeholders differ from German: Dream {1} not in 1..6",
+    };
+    EXPECT_EQ(checkLanguage(f), expected);
+    EXPECT_EQ(parseTextTable(table)[static_cast<size_t>(Text::NumberTwice)], "Number {1} twice");
+}
+
+// The German texte file is the template of a new translation.
+TEST(LanguageCheck, ShippedGermanTexteFileIsTheBuiltInTable)
+{
+    EXPECT_EQ(readFileBytes(std::string(ZF_SOURCE_DIR) + "/data/land/texte.txt.de", 1 << 20), germanTextTableBytes())
+        << "regenerate it: build/bin/zf_export_texts data/land";
 }
 
 TEST(LanguageCheck, ShippedLanguagesAreComplete)

@@ -1,5 +1,6 @@
 #include "data/Messages.h"
 #include "fakes/TempDir.h"
+#include "ground/Texts.h"
 #include "session/Session.h"
 
 #include <gtest/gtest.h>
@@ -66,4 +67,29 @@ TEST_F(LanguageFixture, AppliesControlTextsItemsAndCatalogueByCode)
     app.applyLanguage(10);
     EXPECT_EQ(applied.size(), 4u);
     EXPECT_EQ(app.options().integer(Opt::Sprache), 0);
+}
+
+// The program's own texts follow the language; a language without its texte
+// file, a text it leaves out and the end of the session give the German ones.
+TEST_F(LanguageFixture, ProgramTextsFollowTheLanguage)
+{
+    write("bezeichch.txt", "Form1\r\nLabel1\r\nZahl\r\n\r\n1\r\n");
+    write("texte.txt.en", "# English\nReadDrawsFirst=Please load the draws first\nNumberTwice=Number {1} twice\n");
+    app.applyLanguage(1);
+    EXPECT_EQ(text(Text::ReadDrawsFirst), "Please load the draws first");
+    EXPECT_EQ(text(Text::NumberTwice, {"7"}), "Number 7 twice");
+    EXPECT_EQ(text(Text::DreamNotInRange, {"6"}), "Die Traumzahl 6 liegt nicht zwischen 1 und 5.");
+    app.applyLanguage(5);
+    EXPECT_EQ(text(Text::ReadDrawsFirst), germanText(Text::ReadDrawsFirst));
+    app.applyLanguage(1);
+    {
+        Session idle{Ports{}};
+    }
+    EXPECT_EQ(text(Text::ReadDrawsFirst), "Please load the draws first") << "only the session that switched resets";
+    {
+        Session other{Ports{}};
+        other.home = dir.home();
+        other.applyLanguage(1);
+    }
+    EXPECT_EQ(text(Text::ReadDrawsFirst), germanText(Text::ReadDrawsFirst));
 }

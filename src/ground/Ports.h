@@ -81,6 +81,18 @@ public:
     virtual void showPage(Page) {}
 };
 
+// The busy cursor for as long as a command runs, also when it throws.
+class BusyScope {
+public:
+    explicit BusyScope(Feedback& f) : m_f(f) { m_f.setBusy(true); }
+    ~BusyScope() { m_f.setBusy(false); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    Feedback& m_f;
+};
+
 // What a long job reports while it runs on its own thread: step k of n (n is
 // 0 when the count is unknown) and a line for the status bar.
 class Progress {

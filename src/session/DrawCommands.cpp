@@ -85,11 +85,7 @@ bool stepBack(Session& s)
 void showChart(Session& s, ChartKind kind)
 {
     Feedback& feedback = *s.ports().feedback;
-    feedback.setBusy(true);
-    struct Idle {
-        Feedback& f;
-        ~Idle() { f.setBusy(false); }
-    } idle{feedback};
+    const BusyScope busy(feedback);
     if (kind == ChartKind::TipDistribution) {
         s.chart() = tipDistribution(s.sheet(), s.messages());
     } else {

@@ -123,12 +123,7 @@ bool deleteShownDraw(Session& s)
     }
     if (!s.ports().dialogs->askYesNo(deleteQuestion(s), text(Text::DeleteCaption)))
         return false;
-    Feedback& feedback = *s.ports().feedback;
-    feedback.setBusy(true);
-    struct Idle {
-        Feedback& f;
-        ~Idle() { f.setBusy(false); }
-    } idle{feedback};
+    const BusyScope busy(*s.ports().feedback);
     deleteDay(s, toDay(s.current.datum1));
     evaluateForDate(s);
     return true;

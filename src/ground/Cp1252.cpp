@@ -17,8 +17,13 @@ void appendUtf8(std::string& out, char32_t cp)
     } else if (cp < 0x800) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
@@ -63,6 +68,27 @@ std::string cp1252ToUtf8(std::string_view bytes)
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
         appendUtf8(out, b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : b);
+    }
+    return out;
+}
+
+std::string utf16ToUtf8(std::string_view bytes, bool bigEndian)
+{
+    std::string out;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto b0 = static_cast<unsigned char>(bytes[i]);
+        const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
+        char32_t unit = bigEndian ? (b0 << 8 | b1) : (b1 << 8 | b0);
+        if (unit >= 0xD800 && unit < 0xDC00 && i + 3 < bytes.size()) {
+            const auto c0 = static_cast<unsigned char>(bytes[i + 2]);
+            const auto c1 = static_cast<unsigned char>(bytes[i + 3]);
+            const char32_t low = bigEndian ? (c0 << 8 | c1) : (c1 << 8 | c0);
+            if (low >= 0xDC00 && low < 0xE000) {
+                unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        appendUtf8(out, unit);
     }
     return out;
 }

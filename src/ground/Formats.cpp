@@ -180,7 +180,7 @@ std::string formatCurrency(double value, const std::string& symbol)
     std::string s = formatFloat(std::fabs(value), 2);
     const size_t comma = s.find(',');
     for (int pos = static_cast<int>(comma) - 3; pos > 0; pos -= 3)
-        s.insert(static_cast<size_t>(pos), ".");
+        s.insert(static_cast<size_t>(pos), 1, '.');
     return (value < 0 ? "-" : "") + s + " " + symbol;
 }
 

@@ -270,12 +270,12 @@ std::vector<std::string> checkLanguage(const LanguageFiles& f)
         const std::vector<std::string> table = parseTextTable(*f.textTable, &problems);
         for (int i = 0; i < kTextCount; ++i) {
             const auto id = static_cast<Text>(i);
+            const std::string& t = table[static_cast<size_t>(i)];
             const std::string where = std::string("texte ") + textName(id);
-            if (table[static_cast<size_t>(i)].empty())
+            if (t.empty())
                 problems.push_back(where + ": empty");
-            else if (placeholders(table[static_cast<size_t>(i)]) != placeholders(germanText(id)))
-                problems.push_back(where +
-                                   ": numbers or placeholders differ from German: " + table[static_cast<size_t>(i)]);
+            else if (placeholders(t) != placeholders(germanText(id)))
+                problems.push_back(where + ": numbers or placeholders differ from German: " + t);
         }
     }
     return problems;
